@@ -59,6 +59,9 @@ struct Game
     AsciiCtx* m_ctx = nullptr;             // the game screen's context, made on the first frame
     Overlay* m_newgame_menu = nullptr;     // the open new-game menu, if any
     Array<Overlay*> m_overlays;            // the open rules dialog, if any; never more than one
+
+    void CheckGridSizes() const;  // the three grids always share one size
+    void CloseRules();
 };
 
 extern Game g_game;
