@@ -21,7 +21,10 @@ struct DateTime
 
 DateTime GetLocalDateTime();
 
-// The time seed mixed from a calendar time in seconds and a microsecond tick count.
+// What the time seed becomes when the clocks happen to mix to 0, a state the generator rejects.
+constexpr uint32_t TIME_SEED_FALLBACK = 1;
+
+// The time seed mixed from a calendar time in seconds and a microsecond tick count; never 0.
 uint32_t MixTimeSeed(int64_t calendar_seconds, uint32_t tick_microseconds);
 uint32_t TimeSeed();
 uint32_t DailySeed(DateTime date);
