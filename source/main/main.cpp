@@ -12,7 +12,7 @@
 #include "main/window.h"
 
 constexpr int EXIT_SDL_FAILED = -1;
-constexpr int EXIT_WINDOW_FAILED = 2;
+constexpr int EXIT_WINDOW_FAILED = EXIT_FAILURE;
 constexpr double MILLISECONDS_PER_SECOND = 1000.0;
 
 int main(int, char*[])
