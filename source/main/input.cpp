@@ -1,0 +1,83 @@
+// Window events into the input record. Mouse positions arrive in window pixels and are kept in
+// picture pixels, so they depend on the scale and offsets in force when the event is handled: a
+// resize earlier in the same poll already changes the mapping of the motion after it. Positions
+// outside the picture are kept as they come out, below 0 or past the picture's size; what a
+// position means is left to the game.
+//
+// The click flags live for one poll; the held flags for as long as the button is down:
+//   poll with press            left_down 1, left_clicked 1
+//   next poll, still held      left_down 1, left_clicked 0
+//   poll with press + release  left_down 0, left_clicked 1
+#include "main/input.h"
+
+#include <SDL.h>
+
+#include "main/window.h"
+
+static const uint8_t LEFT_BUTTON = SDL_BUTTON_LEFT;
+static const uint8_t RIGHT_BUTTON = SDL_BUTTON_RIGHT;
+
+static void request_quit(int32_t* running)
+{
+    if (running)
+        *running = 0;
+}
+
+static void handle_button(InputState* input, uint8_t button, bool pressed)
+{
+    if (button == LEFT_BUTTON)
+    {
+        input->left_down = pressed;
+        if (pressed)
+            input->left_clicked = 1;
+    }
+    else if (button == RIGHT_BUTTON)
+    {
+        input->right_down = pressed;
+        if (pressed)
+            input->right_clicked = 1;
+    }
+}
+
+void poll_input(InputState* input, int32_t* running)
+{
+    input->left_clicked = 0;
+    input->right_clicked = 0;
+
+    SDL_Event event;
+    while (SDL_PollEvent(&event))
+    {
+        switch (event.type)
+        {
+        case SDL_KEYDOWN:
+            if (event.key.keysym.sym == SDLK_F4)
+                request_quit(running);
+            break;
+        case SDL_MOUSEMOTION:
+            // Signed division truncates toward zero, so the pixel left of the picture is 0 too.
+            input->mouse_x = (int32_t(event.motion.x) - g_offset_x) / g_scale;
+            input->mouse_y = (int32_t(event.motion.y) - g_offset_y) / g_scale;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            handle_button(input, event.button.button, true);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            handle_button(input, event.button.button, false);
+            break;
+        case SDL_QUIT:
+            request_quit(running);
+            break;
+        case SDL_VIDEORESIZE:
+            // Once the window is lost the program is on its way out; later resizes in the same
+            // poll must not bring back a window and hide the loss.
+            if (!g_screen)
+                break;
+            on_resize(event.resize.w, event.resize.h);
+            if (!g_screen)
+                request_quit(running);
+            break;
+        default:
+            break;
+        }
+    }
+}

@@ -1,0 +1,53 @@
+// The program's entry: starts the clocks, SDL and the window, reports how long that took, owns
+// the frame buffer and runs the main loop with the game's frame until the player quits. The game
+// itself is created by its first frame; everything it allocates lives until the process ends.
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "game/game.h"
+#include "main/clock.h"
+#include "main/loop.h"
+#include "main/window.h"
+
+constexpr int EXIT_SDL_FAILED = -1;
+constexpr int EXIT_WINDOW_FAILED = EXIT_FAILURE;
+constexpr double MILLISECONDS_PER_SECOND = 1000.0;
+
+int main(int, char*[])
+{
+    // The diagnostics are single lines; they must show up at once even through a pipe.
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+    timer_init();
+    // When the window and its surface briefly differ in size, sdl12-compat scales the surface;
+    // the game's pixels should stay sharp then. A user's own choice is kept.
+    setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);
+
+    const double t0 = timer_seconds();
+    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0)
+    {
+        printf("Could not initialize SDL: %s.\n", SDL_GetError());
+        return EXIT_SDL_FAILED;
+    }
+    const double t1 = timer_seconds();
+    const bool window_opened = open_window(START_WINDOW_W, START_WINDOW_H);
+    const double t2 = timer_seconds();
+    if (!window_opened)
+    {
+        SDL_Quit();
+        return EXIT_WINDOW_FAILED;
+    }
+    printf("Init took: %fms\n", double(float((t1 - t0) * MILLISECONDS_PER_SECOND)));
+    printf("Graphics took: %fms\n", double(float((t2 - t1) * MILLISECONDS_PER_SECOND)));
+
+    uint32_t* frame_buffer = static_cast<uint32_t*>(calloc(size_t(PICTURE_W) * PICTURE_H, sizeof(uint32_t)));
+    MainLoop loop;
+    loop_start(&loop, frame_buffer);
+    run_main_loop(&loop, RunFrame);
+
+    const bool window_lost = g_screen == nullptr;
+    SDL_Quit();
+    printf("Quiting....\n");
+    return window_lost ? EXIT_WINDOW_FAILED : 0;
+}
