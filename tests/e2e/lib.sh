@@ -3,8 +3,8 @@
 # window found and driven with xdotool, screenshots read back pixel by pixel, and everything this
 # script started killed again when it exits, however it exits.
 #
-# A test script sources this file and passes its first argument on (CTest gives the game's path
-# there; without one, build/brambledeck is used):
+# A test script sources this file and passes its arguments on (CTest gives the game's path and
+# the screenshot reader's; without them, those of build/ are used):
 #
 #   source "$(dirname "$0")/lib.sh" "$@"
 #   e2e_start_xvfb
@@ -17,8 +17,10 @@
 # game wrote and ends the test with status 1.
 
 set -euo pipefail
+export LC_ALL=C.UTF-8   # screen rows hold suit glyphs: cut them by characters, not bytes
 
 E2E_GAME_BINARY=${1:-build/brambledeck}
+E2E_SCREENSHOT_TEXT=${2:-build/tests/e2e_screenshot_text}
 E2E_TIMEOUT=${E2E_TIMEOUT:-10}        # seconds that any one wait may take
 E2E_POLL_INTERVAL=0.05                # seconds between two looks
 E2E_TITLE="Brambledeck Field"
@@ -256,4 +258,53 @@ e2e_game_cpu_ticks()
     stat=${stat##*) }
     read -r -a fields <<<"$stat"
     echo $((fields[11] + fields[12]))
+}
+
+# The picture's place in the start window: scale 2, no margin.
+E2E_SCALE=2
+E2E_OFFSET_X=0
+E2E_OFFSET_Y=0
+
+# e2e_screen_text FILE.ppm: prints the character screen of a screenshot, 25 rows of text, then
+# 25 rows of colours (two hex digits a cell: foreground and background palette index).
+e2e_screen_text()
+{
+    "$E2E_SCREENSHOT_TEXT" "$1" "$E2E_SCALE" "$E2E_OFFSET_X" "$E2E_OFFSET_Y"
+}
+
+# e2e_screen FILE: takes a screenshot into FILE.ppm and its screen text into FILE.
+e2e_screen()
+{
+    e2e_screenshot "$1.ppm" && e2e_screen_text "$1.ppm" >"$1"
+}
+
+# e2e_row FILE ROW [FIRST END]: columns FIRST..END-1 of a text row of a screen file.
+e2e_row()
+{
+    local line
+    line=$(sed -n "$(($2 + 1))p" "$1")
+    local first=${3:-0} end=${4:-80}
+    echo "${line:first:end-first}"
+}
+
+e2e_screen_has_row()
+{
+    local shot="$E2E_DIR/screen"
+    e2e_screen "$shot" || return 1
+    [[ $(e2e_row "$shot" "$1" "$2" "$3") == "$4" ]]
+}
+
+# e2e_wait_row ROW FIRST END TEXT: waits until columns FIRST..END-1 of that row read TEXT.
+e2e_wait_row()
+{
+    e2e_poll "$E2E_TIMEOUT" e2e_screen_has_row "$@" ||
+        e2e_fail "row $1, columns $2..$(($3 - 1)) read '$(e2e_row "$E2E_DIR/screen" "$1" "$2" "$3")', not '$4'"
+}
+
+# e2e_click_cell COLUMN ROW [BUTTON]: clicks the middle of a character cell, then gives the game
+# a few frames, so that the next click is seen in a poll of its own.
+e2e_click_cell()
+{
+    e2e_click $((E2E_OFFSET_X + (2 * $1 + 1) * 4 * E2E_SCALE)) $((E2E_OFFSET_Y + (2 * $2 + 1) * 8 * E2E_SCALE)) "${3:-1}"
+    sleep 0.07
 }
