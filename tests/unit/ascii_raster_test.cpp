@@ -140,6 +140,13 @@ TEST(AsciiRaster, CellsOffThePictureWriteNothing)
     for (const auto& origin : origins)
         for (uint32_t glyph : {0u, 65u, 219u, 0x2500u})
             ascii_raster_glyph(display.frame.data(), origin[0], origin[1], glyph, g_palette[15], g_palette[3]);
+    // Through the context: columns past either edge still index a cell, but draw nothing.
+    const int32_t cursors[][2] = {{80, 0}, {81, 3}, {-1, 2}, {-40, 10}};
+    for (const auto& cursor : cursors)
+    {
+        ascii_set_cursor(display.ctx, cursor[0], cursor[1]);
+        ascii_put_char(display.ctx, 219);
+    }
     for (uint32_t pixel : display.frame)
         ASSERT_EQ(pixel, UNTOUCHED_PIXEL);
 }
