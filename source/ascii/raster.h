@@ -25,7 +25,13 @@ extern const AsciiFont g_ascii_font;
 extern const uint32_t g_palette[16];
 extern const ClipRect g_clip_rect;
 
+// The font has no glyph above 255: such code points (from 4-byte UTF-8, malformed input or a
+// direct put) all show glyph 254, the small filled square, so they stand out as "no glyph" and
+// the atlas is never read past its end.
+constexpr uint32_t ASCII_REPLACEMENT_GLYPH = 254;
+
 // Draws glyph `code` with its top-left pixel at (x0, y0); every pixel of the cell inside the
-// clip rectangle is written, set bits in fg and clear bits in bg.
+// clip rectangle is written, set bits in fg and clear bits in bg. Code points above 255 draw
+// ASCII_REPLACEMENT_GLYPH.
 void ascii_raster_glyph(uint32_t* frame_buffer, int32_t x0, int32_t y0, uint32_t code,
                         uint32_t fg, uint32_t bg);
