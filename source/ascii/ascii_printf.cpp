@@ -6,6 +6,7 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
 #define STB_SPRINTF_IMPLEMENTATION
+#define STB_SPRINTF_NOUNALIGNED  // byte copies: its word stores to odd addresses are undefined behaviour
 #include <stb/stb_sprintf.h>
 #pragma GCC diagnostic pop
 

@@ -307,16 +307,18 @@ TEST_F(GameScreen, CardsNextToAMineFlash)
 
     LeftClickBoard(1, 3);  // king of hearts, three mines around
     Frame();
-    LeftClickBoard(7, 0);  // a mine flashes black and dark grey
+    LeftClickBoard(2, 1);  // a mine next to a mine flashes black and dark grey
+    Frame();
+    MoveToCell(0, 20);  // off the board: hovered text shows other colours
     Frame();
     while (g_game.m_ctx->frame % 60 >= 30)
         Frame();
     EXPECT_EQ(Cell(LabelColumn(1), LabelRow(3)).fg, COLOR_LIGHT_RED);
-    EXPECT_EQ(Cell(LabelColumn(7), LabelRow(0)).fg, COLOR_DARK_GREY);
+    EXPECT_EQ(Cell(LabelColumn(2), LabelRow(1)).fg, COLOR_DARK_GREY);
     EXPECT_EQ(Cell(1, 23).fg, COLOR_MAGENTA);
     while (g_game.m_ctx->frame % 60 < 30)
         Frame();
-    EXPECT_EQ(Cell(LabelColumn(7), LabelRow(0)).fg, COLOR_BLACK);
+    EXPECT_EQ(Cell(LabelColumn(2), LabelRow(1)).fg, COLOR_BLACK);
     EXPECT_EQ(Cell(1, 23).fg, COLOR_PURPLE);
 }
 
@@ -341,32 +343,25 @@ TEST_F(GameScreen, ACountOfTenOrMoreWidensItsCounter)
     EXPECT_EQ(StatusLine(), " Mines: 0 / 6  ♥: 13/13   ♦: 1/13   ♣: 1/13");
 }
 
+// A first frame, then the fog and the marks resized behind the board's back, then a frame.
+void RunFrameWithGridSizes(int32_t fog_width, int32_t fog_height, int32_t marks_width, int32_t marks_height)
+{
+    std::vector<uint32_t> pixels(size_t(PICTURE_W) * PICTURE_H);
+    OutputState output = {pixels.data(), 0};
+    InputState input = {};
+    RunFrame(&input, &output);
+    g_game.m_fogofwar.Resize(fog_width, fog_height);
+    g_game.m_markings.Resize(marks_width, marks_height);
+    RunFrame(&input, &output);
+}
+
 TEST(GameScreenDeathTest, GridsOfDifferentSizesStopTheFrame)
 {
-    const struct
-    {
-        int32_t fog_w, fog_h, marks_w, marks_h;
-        const char* expression;
-    } cases[] = {
-        {8, 5, 9, 5, "m_board.GetWidth() == m_fogofwar.GetWidth()"},
-        {9, 4, 9, 5, "m_board.GetHeight() == m_fogofwar.GetHeight()"},
-        {9, 5, 8, 5, "m_board.GetWidth() == m_markings.GetWidth()"},
-        {9, 5, 9, 6, "m_board.GetHeight() == m_markings.GetHeight()"},
-    };
-    for (const auto& bad : cases)
-    {
-        EXPECT_ASSERT_DEATH(
-            {
-                std::vector<uint32_t> pixels(size_t(PICTURE_W) * PICTURE_H);
-                OutputState output = {pixels.data(), 0};
-                InputState input = {};
-                RunFrame(&input, &output);
-                g_game.m_fogofwar.Resize(bad.fog_w, bad.fog_h);
-                g_game.m_markings.Resize(bad.marks_w, bad.marks_h);
-                RunFrame(&input, &output);
-            },
-            bad.expression);
-    }
+    ResetGame();
+    EXPECT_ASSERT_DEATH(RunFrameWithGridSizes(8, 5, 9, 5), "m_board.GetWidth() == m_fogofwar.GetWidth()");
+    EXPECT_ASSERT_DEATH(RunFrameWithGridSizes(9, 4, 9, 5), "m_board.GetHeight() == m_fogofwar.GetHeight()");
+    EXPECT_ASSERT_DEATH(RunFrameWithGridSizes(9, 5, 8, 5), "m_board.GetWidth() == m_markings.GetWidth()");
+    EXPECT_ASSERT_DEATH(RunFrameWithGridSizes(9, 5, 9, 6), "m_board.GetHeight() == m_markings.GetHeight()");
 }
 
 }  // namespace
