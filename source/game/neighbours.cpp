@@ -23,24 +23,27 @@ static bool HasMineBit(uint32_t cell)
     return (cell & CELL_MINE) != 0;
 }
 
-int32_t CountSameSuit(const Grid<uint32_t>& board, int32_t x, int32_t y)
+template <size_t N, typename Predicate>
+static int32_t CountNeighbours(const Grid<uint32_t>& board, int32_t x, int32_t y, const Offset (&offsets)[N],
+                               Predicate counts)
 {
-    // Get rather than a raw read, so that a centre off the board cannot read past the cells.
-    uint32_t suit = CellSuit(board.Get(x, y));
     int32_t count = 0;
-    for (const Offset& offset : SURROUNDING)
-        if (CellSuit(board.Get(x + offset.dx, y + offset.dy)) == suit)
+    for (const Offset& offset : offsets)
+        if (counts(board.Get(x + offset.dx, y + offset.dy)))
             ++count;
     return count;
 }
 
+int32_t CountSameSuit(const Grid<uint32_t>& board, int32_t x, int32_t y)
+{
+    // Get rather than a raw read, so that a centre off the board cannot read past the cells.
+    const uint32_t suit = CellSuit(board.Get(x, y));
+    return CountNeighbours(board, x, y, SURROUNDING, [suit](uint32_t cell) { return CellSuit(cell) == suit; });
+}
+
 int32_t CountOrthogonalMines(const Grid<uint32_t>& board, int32_t x, int32_t y)
 {
-    int32_t count = 0;
-    for (const Offset& offset : ORTHOGONAL)
-        if (HasMineBit(board.Get(x + offset.dx, y + offset.dy)))
-            ++count;
-    return count;
+    return CountNeighbours(board, x, y, ORTHOGONAL, HasMineBit);
 }
 
 bool IsMine(const Grid<uint32_t>& board, int32_t x, int32_t y)
@@ -50,9 +53,5 @@ bool IsMine(const Grid<uint32_t>& board, int32_t x, int32_t y)
 
 int32_t CountAdjacentMines(const Grid<uint32_t>& board, int32_t x, int32_t y)
 {
-    int32_t count = 0;
-    for (const Offset& offset : SURROUNDING)
-        if (HasMineBit(board.Get(x + offset.dx, y + offset.dy)))
-            ++count;
-    return count;
+    return CountNeighbours(board, x, y, SURROUNDING, HasMineBit);
 }
