@@ -14,7 +14,6 @@
 source "$(dirname "$0")/lib.sh" "$@"
 
 MINES=("7 0" "2 1" "1 2" "0 3" "4 3" "2 4")
-STARTING_CARDS=("3 0" "5 1" "6 4")
 
 board_click()
 {
@@ -63,13 +62,22 @@ e2e_expect_eq "$(e2e_row "$E2E_DIR/screen" 2 49 50)" "☻" "the mine revealed"
 
 start_daily_game
 e2e_expect_eq "$(e2e_row "$E2E_DIR/screen" 23)" "$(printf '%80s' '')" "outcome line of a fresh game"
-for mine in "${MINES[@]}"; do
-    board_click $mine 3
-done
-for y in 0 1 2 3 4; do
-    for x in 0 1 2 3 4 5 6 7 8; do
-        is_listed "$x $y" "${MINES[@]}" "${STARTING_CARDS[@]}" || board_click "$x" "$y"
+# Each pass clicks every cell still showing "--": a mine with the right button, a card with the
+# left. Clicks that a busy machine merged into one poll are made up by the next pass.
+for pass in 1 2 3; do
+    ((pass == 1)) || sleep 0.5  # let the last clicks show before looking again
+    e2e_screen "$E2E_DIR/board"
+    for y in 0 1 2 3 4; do
+        for x in 0 1 2 3 4 5 6 7 8; do
+            [[ $(e2e_row "$E2E_DIR/board" $((2 + 2 * y)) $((21 + 4 * x)) $((23 + 4 * x))) == "--" ]] || continue
+            if is_listed "$x $y" "${MINES[@]}"; then
+                board_click "$x" "$y" 3
+            else
+                board_click "$x" "$y"
+            fi
+        done
     done
+    e2e_screen_has_row 23 0 19 " YOU WON! CONGRATS!" && break
 done
 e2e_wait_row 23 0 19 " YOU WON! CONGRATS!"
 e2e_expect_eq "$(e2e_row "$E2E_DIR/screen" 24 0 45)" " Mines: 6 / 6  ♥: 13/13   ♦: 13/13   ♣: 13/13" "status line of the won game"
