@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ pkg-config
+  cmake make g++ pkg-config
   libsdl1.2-compat-dev libstb-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps imagemagick faketime
 )
