@@ -1,0 +1,212 @@
+// The application shell on SDL's dummy video driver: events pushed into SDL's own queue reach
+// poll_input as real ones do; the window surface is read back after presentation; the real main
+// loop runs with a frame of the tests' own, and a wrapped SDL_Delay shows how it paces.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "main/clock.h"
+#include "main/input.h"
+#include "main/loop.h"
+#include "main/window.h"
+
+extern "C" void __real_SDL_Delay(Uint32 milliseconds);
+
+namespace {
+
+constexpr uint32_t MARGIN = 0xFF0083A6;
+std::vector<Uint32> s_delays;  // every SDL_Delay the shell asked for
+int32_t s_frames;              // calls of the tests' frame, which fills the picture with its number
+bool s_present, s_slow;        // whether the frame asks to be shown, or overruns the frame time
+
+void TestFrame(InputState*, OutputState* output) {
+    std::fill_n(output->frame_buffer, PICTURE_W * PICTURE_H, 0xFF000000u + ++s_frames);
+    output->present = s_present;
+    if (s_slow)
+        __real_SDL_Delay(20);
+}
+
+void Push(Uint8 type, int32_t a = 0, int32_t b = 0) {
+    SDL_Event event = {};
+    event.type = type;
+    if (type == SDL_MOUSEMOTION)
+        event.motion.x = Uint16(a), event.motion.y = Uint16(b);
+    else if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP)
+        event.button.button = Uint8(a);
+    else if (type == SDL_KEYDOWN || type == SDL_KEYUP)
+        event.key.keysym.sym = SDLKey(a), event.key.keysym.mod = SDLMod(b);
+    else if (type == SDL_VIDEORESIZE)
+        event.resize.w = a, event.resize.h = b;
+    ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
+}
+
+uint32_t ScreenPixel(int32_t x, int32_t y) {
+    return static_cast<const uint32_t*>(g_screen->pixels)[y * g_screen->pitch / 4 + x];
+}
+
+class Shell : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO), 0) << SDL_GetError();
+        ASSERT_TRUE(open_window(START_WINDOW_W, START_WINDOW_H));
+        timer_init();
+        loop_start(&loop, frame_buffer.data());
+        s_delays.clear(), s_frames = 0, s_present = s_slow = false;
+    }
+    void TearDown() override { SDL_Quit(); }
+
+    std::vector<int32_t> Poll(int32_t* running = nullptr) {  // mouse x, y; left down, clicked; right down, clicked
+        poll_input(&input, running);
+        return {input.mouse_x, input.mouse_y, input.left_down, input.left_clicked, input.right_down, input.right_clicked};
+    }
+    bool Iterate() {  // one iteration of the loop; whether it ran the frame
+        const int32_t before = s_frames;
+        loop_iteration(&loop, TestFrame);
+        return s_frames > before;
+    }
+
+    std::vector<uint32_t> frame_buffer = std::vector<uint32_t>(size_t(PICTURE_W) * PICTURE_H);
+    MainLoop loop;
+    InputState input = {};
+};
+
+using Fields = std::vector<int32_t>;
+
+TEST_F(Shell, EventsBecomeTheInputRecordInPicturePixels) {
+    Push(SDL_MOUSEMOTION, 1279, 799);
+    EXPECT_EQ(Poll(), (Fields{639, 399, 0, 0, 0, 0}));
+    Push(SDL_MOUSEBUTTONDOWN, 1);
+    EXPECT_EQ(Poll(), (Fields{639, 399, 1, 1, 0, 0}));
+    EXPECT_EQ(Poll(), (Fields{639, 399, 1, 0, 0, 0})) << "a click lasts one poll";
+    Push(SDL_MOUSEBUTTONUP, 1), Push(SDL_MOUSEBUTTONDOWN, 3), Push(SDL_MOUSEBUTTONUP, 3);
+    EXPECT_EQ(Poll(), (Fields{639, 399, 0, 0, 0, 1}));
+    Push(SDL_MOUSEBUTTONDOWN, 2), Push(SDL_MOUSEBUTTONDOWN, 4), Push(SDL_MOUSEBUTTONDOWN, 1), Push(SDL_MOUSEBUTTONUP, 1);
+    EXPECT_EQ(Poll(), (Fields{639, 399, 0, 1, 0, 0})) << "the middle button and the wheel do nothing";
+    // A resize maps the motion after it: scale 2 about a picture 110 and 100 pixels in.
+    testing::internal::CaptureStdout();
+    Push(SDL_VIDEORESIZE, 1500, 1000), Push(SDL_MOUSEMOTION, 109, 99);
+    EXPECT_EQ(Poll(), (Fields{0, 0, 0, 0, 0, 0})) << "truncated toward zero";
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "RESIZE: 1500, 1000\n");
+    Push(SDL_MOUSEMOTION, 108, 98);
+    EXPECT_EQ(Poll(), (Fields{-1, -1, 0, 0, 0, 0}));
+    int32_t running = 1;
+    Push(SDL_MOUSEMOTION, 1499, 999), Push(SDL_KEYUP, SDLK_F4), Push(SDL_KEYDOWN, SDLK_F3);
+    EXPECT_EQ(Poll(&running), (Fields{694, 449, 0, 0, 0, 0}));
+    EXPECT_EQ(running, 1);
+    for (const Uint8 type : {SDL_KEYDOWN, SDL_QUIT}) {
+        running = 1;
+        Push(type, SDLK_F4, KMOD_LALT | KMOD_RCTRL | KMOD_LSHIFT);
+        Poll(&running);
+        EXPECT_EQ(running, 0) << "F4 with any modifiers, or the window closed";
+    }
+    Push(SDL_QUIT), Push(SDL_KEYDOWN, SDLK_F4), Poll();
+}
+
+TEST_F(Shell, TheWindowShowsThePictureAtTheLargestWholeScaleCentredOnTheMargin) {
+    std::vector<uint32_t> picture(size_t(PICTURE_W) * PICTURE_H);
+    for (uint32_t i = 0; i < picture.size(); ++i)
+        picture[i] = 0xFF000000u | (i * 2654435761u >> 8);
+    const int32_t sizes[][5] = {{1920, 1080, 2, 320, 140}, {1000, 1000, 1, 180, 300}, {641, 401, 1, 0, 0}, {500, 300, 1, 0, 0},
+                                {1920, 1200, 3, 0, 0},     {2600, 1601, 4, 20, 0},    {3205, 2003, 5, 2, 1}, {1280, 800, 2, 0, 0}};
+    for (const auto& [width, height, scale, x0, y0] : sizes) {
+        testing::internal::CaptureStdout();
+        width == START_WINDOW_W ? (void)open_window(width, height) : on_resize(width, height);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  width == START_WINDOW_W ? "" : "RESIZE: " + std::to_string(width) + ", " + std::to_string(height) + "\n");
+        ASSERT_EQ(Fields({g_screen->w, g_screen->h, g_scale, g_offset_x, g_offset_y, g_redraw}),
+                  Fields({std::max(width, 640), std::max(height, 400), scale, x0, y0, width != START_WINDOW_W}));
+        present_frame(picture.data());
+        int64_t wrong = 0;
+        for (int32_t y = 0; y < g_screen->h; ++y)
+            for (int32_t x = 0; x < g_screen->w; ++x) {
+                const int32_t px = (x - x0) / scale, py = (y - y0) / scale;
+                const bool inside = x >= x0 && y >= y0 && px < PICTURE_W && py < PICTURE_H;
+                wrong += ScreenPixel(x, y) != (inside ? picture[size_t(py) * PICTURE_W + px] : MARGIN);
+            }
+        EXPECT_EQ(wrong, 0) << width << " x " << height;
+    }
+    // A size SDL cannot make keeps the window as it was; a window it cannot open is no window.
+    testing::internal::CaptureStderr();
+    on_resize(1 << 30, 400);
+    EXPECT_EQ(Fields({g_screen->w, g_screen->h, g_scale, g_redraw}), Fields({1280, 800, 2, 1}));
+    EXPECT_FALSE(open_window(1 << 30, 400));
+    EXPECT_EQ(testing::internal::GetCapturedStderr().find("Could not resize the window to 1073741824 x 400: "), 0u);
+}
+
+TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStill) {
+    int32_t runs = 0, last = 0;
+    for (int32_t i = 1; i <= 62; ++i)
+        if (Iterate())
+            runs += 1, last = i;
+    EXPECT_EQ(runs * 100 + last, 5959) << "iterations 1 to 59";
+    Push(SDL_MOUSEMOTION, 1, 1);
+    EXPECT_FALSE(Iterate()) << "motion inside the same picture pixel";
+    for (const Uint8 type : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_KEYUP, SDL_MOUSEBUTTONUP}) {
+        Push(type, 3, 1);
+        EXPECT_TRUE(Iterate()) << int(type);
+    }
+    while (Iterate())
+        continue;
+    // A resize, even to the same size, is presented in its own iteration and wakes the frame.
+    testing::internal::CaptureStdout();
+    Push(SDL_VIDEORESIZE, 1280, 800);
+    EXPECT_FALSE(Iterate());
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(ScreenPixel(5, 5) * 10 + g_redraw, (0xFF000000u + s_frames) * 10);
+    EXPECT_TRUE(Iterate());
+}
+
+TEST_F(Shell, AFrameThatAsksIsShownInItsOwnIterationAndTheIterationPaced) {
+    s_present = true;
+    int32_t paced = 0;
+    for (int32_t i = 1; i <= 61; ++i) {
+        s_delays.clear();
+        const double start = timer_seconds();
+        ASSERT_TRUE(Iterate());
+        ASSERT_GE(timer_seconds() - start, FRAME_TIME);
+        ASSERT_EQ(ScreenPixel(1279, 799), 0xFF000000u + s_frames);
+        ASSERT_EQ(loop.output.present * 100 + loop.idle_frames, 0);
+        // Unless it overran: a coarse sleep of the whole milliseconds left, then yields.
+        ASSERT_LE(s_delays.empty() ? 0 : s_delays[0], 16u);
+        ASSERT_TRUE(s_delays.empty() || std::count(s_delays.begin() + 1, s_delays.end(), 0u) == int64_t(s_delays.size()) - 1);
+        paced += !s_delays.empty();
+    }
+    EXPECT_GT(paced, 30);
+    s_present = false;
+    while (Iterate())
+        s_delays.clear();
+    EXPECT_LE(s_delays.size(), 1u) << "an idle iteration settles for the coarse sleep";
+    s_slow = true;
+    s_delays.clear();
+    Push(SDL_MOUSEMOTION, 9, 9);
+    Iterate();
+    EXPECT_TRUE(s_delays.empty()) << "an overrun neither sleeps nor yields";
+}
+
+TEST_F(Shell, AQuitEndsTheLoopOnceItsIterationIsOverAndTheClockCanRunOnTicks) {
+    s_present = true;
+    run_main_loop(&loop, [](InputState* input, OutputState* output) {
+        TestFrame(input, output);
+        if (s_frames == 3)
+            Push(SDL_KEYDOWN, SDLK_F4);
+        s_delays.clear();
+    });
+    EXPECT_EQ(ScreenPixel(0, 0) - s_frames, 0xFF000000u) << "the fourth frame is shown";
+    EXPECT_EQ(s_frames * 10 + s_delays.empty(), 40) << "and paced";
+
+    testing::internal::CaptureStdout();
+    timer_init_with_frequency(0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "QueryPerformanceFrequency failed\n");
+    EXPECT_LT(timer_seconds(), 0.0015);
+    __real_SDL_Delay(30);
+    EXPECT_TRUE(timer_seconds() >= 0.029 && timer_seconds() < 1.0) << timer_seconds();
+    EXPECT_NEAR(ticks_seconds(), SDL_GetTicks() / 1000.0, 0.0015);
+}
+
+}  // namespace
+
+extern "C" void __wrap_SDL_Delay(Uint32 milliseconds) {
+    s_delays.push_back(milliseconds);
+    __real_SDL_Delay(milliseconds);
+}

@@ -1,0 +1,192 @@
+// The game: its generator, its seeds and the daily board they deal, then the game screen and its
+// overlays played frame by frame on that board, by script and at random. A card's label stands
+// at column 21 + 4x, row 2 + 2y, its same-suit number one row below:
+//
+//        x: 0   1   2   3   4   5   6   7   8
+//   y 0:   Jd  2c  6d  8d  6h  10c 7d  **  5c      starting reveals: 8d (3, 0), 3h (5, 1)
+//   y 1:   5d  9h  **  Kc  Qd  3h  4h  Jc  7c      and 4c (6, 4)
+//   y 2:   6c  **  3d  3c  2h  10d 8h  4d  5h
+//   y 3:   **  Kh  9d  Kd  **  8c  10h Qc  2d
+//   y 4:   Ad  Ac  **  Jh  Qh  Ah  4c  9c  7h
+#include <ctime>
+
+#include "game/deal.h"
+#include "main/clock.h"
+#include "main/platform.h"
+#include "support/play.h"
+
+TEST(Rules, TheGeneratorStepsAsTheMinimalStandardOneFromEverySeed) {
+    Random rng;
+    rng.Seed(1);
+    EXPECT_EQ(rng.seed, 16807);
+    EXPECT_NEAR(rng.Next(), 0.1315377881, 1e-10);
+    // Seeds of 2^31 - 1 and more are halved until they fit; the first step drops the fraction.
+    for (const auto& [seed, halved] : {std::pair(2147483646u, 2147483646), {2147483647u, 1073741823},
+                                       {4294967294u, 1073741823}, {4294967295u, 1073741823}, {12345u, 12345}}) {
+        rng.Seed(seed);
+        EXPECT_EQ(rng.seed, double(16807 * int64_t(halved) % 2147483647)) << seed;
+    }
+    for (int64_t state = 1; state < 2147483647; state += 733103) {
+        rng.seed = double(state);
+        const double draw = rng.Next();
+        ASSERT_EQ(rng.seed, double(16807 * state % 2147483647)) << state;
+        ASSERT_EQ(draw, rng.seed * 4.656612875e-10);
+    }
+}
+
+TEST(Rules, SeedsComeFromTheDateOrTheClocksAndShuffleFromTheEnd) {
+    EXPECT_EQ(DailySeed({2000, 1, 1, 12, 0, 0}), 852472812u);
+    EXPECT_EQ(DailySeed({2024, 2, 29, 0, 0, 0}), 1509643739u);
+    EXPECT_EQ(DailySeed({2026, 12, 5, 23, 59, 59}), 3762862203u);
+    EXPECT_EQ(MixTimeSeed(0, 0), 2336055580u);
+    EXPECT_EQ(MixTimeSeed(1000000000, 5000000), 209505443u);
+    // The clocks are read beside TimeSeed: it matches one of the readings they could give.
+    const int64_t now = platform_calendar_seconds();
+    const uint32_t ticks = uint32_t(ticks_seconds() * 1000.0 + 0.5), seed = TimeSeed();
+    bool matched = false;
+    for (int64_t t = now; t <= now + 1; ++t)
+        for (uint32_t ms = ticks; ms <= ticks + 2; ++ms)
+            matched = matched || seed == MixTimeSeed(t, ms * 1000u);
+    EXPECT_TRUE(matched);
+    uint32_t values[] = {1, 2, 3, 4, 5};
+    ShuffleValues(values, 5, 1);
+    ShuffleValues(values, 0, 1);
+    EXPECT_EQ(std::vector<uint32_t>(values, values + 5), (std::vector<uint32_t>{5, 3, 2, 4, 1}));
+}
+
+TEST(Rules, TodaysDailyBoardIsTheBoardOfTodaysDateWhateverTheTime) {
+    NewGame(GAME_DAILY);
+    const std::vector<uint32_t> today(g_game.m_board.Cells(), g_game.m_board.Cells() + 45);
+    tm local;
+    const time_t now = time(nullptr);
+    localtime_r(&now, &local);
+    NewGameFromSeed(GAME_DAILY, DailySeed({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, 0, 0, 0}));
+    EXPECT_EQ(std::vector<uint32_t>(g_game.m_board.Cells(), g_game.m_board.Cells() + 45), today);
+}
+
+const std::string START_ROW = " --  --  --  8♦  --  --  --  --  --  ", BLANK(40, ' ');
+
+class DailyGame : public Play {
+protected:
+    void SetUp() override {
+        Play::SetUp();
+        Frame();
+        EXPECT_EQ(NewGameFromSeed(GAME_DAILY, 852472812u), 3) << "two passes with swaps and a clean one";
+        Frame();
+    }
+    int32_t Colours(int32_t column, int32_t row) const { return Cell(column, row).fg * 100 + Cell(column, row).bg; }
+};
+
+TEST_F(DailyGame, RevealingEveryCardWithEveryMineMarkedWins) {
+    Run({{-1, 0, NONE, 20, 3, "             2                       "},
+         {-1, 0, NONE, 20, 4, " --  --  --  --  --  3♥  --  --  --  "},
+         {-1, 0, NONE, 0, 24, " Mines: 0 / 6  ♥: 1/13   ♦: 1/13   ♣: 1/13 "}});
+    for (const auto& [x, y] : {std::pair(7, 0), {2, 1}, {1, 2}, {0, 3}, {4, 3}, {2, 4}})
+        Run({{21 + 4 * x, 2 + 2 * y, RIGHT, 0, 23, BLANK}});
+    for (int32_t i = 0; i < 44; ++i)
+        if (!(g_game.m_board.Cells()[i] & CELL_MINE))
+            Run({{21 + 4 * (i % 9), 2 + 2 * (i / 9), LEFT, 0, 23, BLANK}});
+    Run({{53, 10, LEFT, 0, 23, BLANK}, {-1, 0, NONE, 0, 23, " YOU WON! CONGRATS! "},
+         {-1, 0, NONE, 0, 24, " Mines: 6 / 6  ♥: 13/13   ♦: 13/13   ♣: 13/13 "}});
+    const char* const board[] = {
+        " J♦  2♣  6♦  8♦  6♥  10♣ 7♦  xx  5♣  ", " 1   0   1   2   1   0   0       2   ",
+        " 5♦  9♥  xx  K♣  Q♦  3♥  4♥  J♣  7♣  ", " 1   0       1   2   4   2   2   2   ",
+        " 6♣  xx  3♦  3♣  2♥  10♦ 8♥  4♦  5♥  ", " 0       2   1   1   1   3   1   0   ",
+        " xx  K♥  9♦  K♦  xx  8♣  10♥ Q♣  2♦  ", "     0   2   2       1   2   2   1   ",
+        " A♦  A♣  xx  J♥  Q♥  A♥  4♣  9♣  7♥  ", " 0   0       1   2   2   3   2   0   "};
+    for (int32_t row = 0; row < 10; ++row)
+        EXPECT_EQ(Text(20, 2 + row, board[row]), board[row]) << "row " << 2 + row;
+    // In the bright phase a card next to a mine, diagonals included, shows 12 (red) or 8 (black).
+    Run({{0, 20, NONE, 0, 0, ""}});
+    while (g_game.m_ctx->frame % 60 != 0)
+        Frame();
+    std::string colours;
+    for (int32_t i = 0; i < 45; ++i)
+        colours += "0123456789ABCDEF"[Cell(21 + 4 * (i % 9), 2 + 2 * (i / 9)).fg] + std::string(i % 9 == 8 ? "\n" : "");
+    EXPECT_EQ(colours, "48CC40C08\nCC0844C88\n80C8CC444\n0CCC08404\nC80CCC004\n");
+}
+
+TEST_F(DailyGame, ClicksRevealMarkAndLoseFromTheNextFrameOn) {
+    Run({{49, 2, LEFT, 48, 2, " -- "},  // (7, 0) is a mine
+         {-1, 0, NONE, 0, 23, " GAME OVER - YOU HIT A MINE - BOOM! "},
+         {-1, 0, NONE, 48, 2, " ☻  "},
+         {-1, 0, NONE, 48, 3, "    "},  // a mine has no number
+         {29, 4, LEFT, 0, 24, " Mines: 1 / 6 "},
+         {21, 2, RIGHT, 0, 23, " GAME DOUBLY OVER - YOU HIT ANOTHER MINE - BOOM BOOM! "},
+         {-1, 0, NONE, 0, 24, " Mines: 3 / 6 "},  // revealed mines and marks together
+         {21, 2, LEFT, 20, 2, " xx "},
+         {-1, 0, NONE, 0, 24, " Mines: 2 / 6  ♥: 1/13   ♦: 2/13 "},  // a revealed card's mark does not count
+         {21, 2, RIGHT, 20, 2, " J♦ "},
+         {25, 2, BOTH, 24, 2, " -- "},  // both buttons: marked, not revealed
+         {-1, 0, NONE, 24, 2, " xx "},
+         {26, 2, RIGHT, 24, 2, " xx "},
+         {27, 2, LEFT, 24, 2, " -- "},  // the column after a label still hits it
+         {32, 2, LEFT, 24, 2, " 2♣  -- "},  // a slot's fourth column hits nothing
+         {-1, 0, NONE, 28, 2, " -- "}});
+}
+
+TEST_F(DailyGame, CardsNextToAMineFlashAndHoveredTextSwapsItsColours) {
+    Run({{21, 2, NONE, 0, 0, ""}});  // colours are fg * 100 + bg
+    const int32_t expected[][3] = {{21, 2, 300}, {25, 2, 3},  {33, 2, 1203}, {33, 3, 803}, {41, 4, 403},
+                                   {45, 10, 3},  {10, 0, 3},  {1, 24, 3},    {15, 24, 403}, {35, 24, 3}};
+    for (const auto& [column, row, colours] : expected)
+        EXPECT_EQ(Colours(column, row), colours) << column << ", " << row;
+    for (const int32_t frame : {29, 30, 60}) {
+        while (g_game.m_ctx->frame < frame)
+            Frame();
+        EXPECT_EQ(Colours(33, 2), frame == 30 ? 403 : 1203) << "8 of diamonds, a mine diagonally next to it";
+    }
+    Run({{33, 4, LEFT, 0, 0, ""}, {-1, 0, NONE, 0, 0, ""}});
+    EXPECT_EQ(Colours(33, 4), 308) << "king of clubs in its bright phase, hovered";
+    Run({{49, 2, LEFT, 0, 0, ""}, {-1, 0, NONE, 0, 0, ""}});
+    const int32_t first = Colours(1, 23);
+    while (Colours(1, 23) == first)
+        Frame();
+    EXPECT_EQ(first + Colours(1, 23), 1300 + 500) << "the loss message in 13 and 5 on 0";
+}
+
+TEST_F(DailyGame, TheMenuStartsEveryKindOfGameOrLeavesTheOldOne) {
+    const std::string bar = "────────────────────────────────";
+    Run({{33, 0, LEFT, 23, 6, "  "},  // the menu shows from the next frame
+         {-1, 0, NONE, 23, 6, "┌" + bar + "┐"},
+         {-1, 0, NONE, 23, 8, "│    Daily game      (6 mines)   │"},
+         {-1, 0, NONE, 23, 18, "│           < CANCEL >           │"},
+         {-1, 0, NONE, 23, 19, "└" + bar + "┘"},
+         {28, 8, RIGHT, 23, 8, "│ "},  // the right button does nothing
+         {21, 2, LEFT, 20, 2, " -- "},  // nor a click beside the box, on the board
+         {45, 18, LEFT, 35, 18, "< CANCEL >"},
+         {-1, 0, NONE, 20, 2, START_ROW},
+         {-1, 0, NONE, 28, 12, "        "}});
+    const int32_t kinds[][5] = {{8, 6, 9, 5, 21}, {10, 6, 9, 5, 21}, {12, 1, 8, 5, 23}, {13, 3, 7, 6, 25}, {14, 9, 8, 6, 23}};
+    for (const auto& [row, mines, width, height, left] : kinds) {
+        Run({{33, 0, LEFT, 0, 0, ""}, {28, row, LEFT, 0, 0, ""}});
+        EXPECT_EQ(Cell(27, row).bg * 10 + Cell(28, row).bg, 70) << "the entry from column 28, hovered";
+        Run({{-1, 0, NONE, 0, 24, " Mines: 0 / " + std::to_string(mines) + " "}});
+        EXPECT_EQ(g_game.m_board.GetWidth() * 10 + g_game.m_board.GetHeight(), width * 10 + height);
+        EXPECT_EQ(Text(left - 1, 2, " ") + Text(left + 4 * width - 1, 2 * height, " "), "  ");
+        EXPECT_NE(Text(left, 2, " ") + Text(left + 4 * width - 4, 2 * height, " "), "  ");
+    }
+}
+
+TEST_F(DailyGame, TheRulesStandOverTheBoardUntilOk) {
+    const int32_t frame = g_game.m_ctx->frame;
+    Run({{10, 0, LEFT, 4, 2, " "},
+         {-1, 0, NONE, 3, 2, " ┌────"},
+         {-1, 0, NONE, 72, 2, "────┐ "},
+         {-1, 0, NONE, 4, 3, "│ Rules of Brambledeck Field   "},
+         {-1, 0, NONE, 4, 19, "│ I.e. Mines may NOT be next to each other horizontally nor vertically. │"},
+         {-1, 0, NONE, 3, 23, " └────"},
+         {37, 22, RIGHT, 36, 22, " < OK > "},
+         {30, 22, LEFT, 36, 22, " < OK > "},
+         {43, 22, LEFT, 6, 3, "Rules"},  // the column after "< OK >"; drawn a last time
+         {-1, 0, NONE, 20, 2, START_ROW}});
+    EXPECT_EQ(g_game.m_ctx->frame, frame + 2) << "the board stands still under the rules";
+}
+
+TEST_F(Play, RandomPlayKeepsTheRules) {
+    uint32_t bits = 1;
+    for (int32_t frame = 0; frame < 5000; ++frame) {
+        InputState random = RandomInput(bits = bits * 1664525u + 1013904223u);
+        ASSERT_EQ(FrameKeepingTheRules(&random, &output), "") << "frame " << frame;
+    }
+}
