@@ -13,8 +13,11 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 # CMake has no place for CPPFLAGS, which carry the fortify define: they join the C++ flags.
 # Build type None leaves the optimisation to Debian's flags, as Debian's own CMake builds do.
 cxx_flags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+# Installing, as CPack does, would first build everything, tests and benchmarks too; the package
+# needs only the targets built here.
 cmake -S . -B build/deb -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
-    -DCMAKE_CXX_FLAGS="$cxx_flags" -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+    -DCMAKE_CXX_FLAGS="$cxx_flags" -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 cmake --build build/deb -j2 --target brambledeck packaging_files
 
 rm -f build/brambledeck_*.deb
