@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing need.
+# Installs the Debian packages that building, playing, testing and packaging need.
 # Quiet and quick when everything is already there; safe to run again and again.
 set -euo pipefail
 
@@ -7,6 +7,7 @@ packages=(
   cmake make g++ pkg-config
   libsdl1.2-compat-dev libstb-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps imagemagick faketime
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
