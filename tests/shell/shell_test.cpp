@@ -184,7 +184,7 @@ TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStillAndIterati
     EXPECT_TRUE(s_delays.empty()) << "an overrun neither sleeps nor yields";
 }
 
-TEST_F(Shell, AQuitEndsTheLoopOnceItsIterationIsOver) {
+TEST_F(Shell, AQuitEndsTheLoopOnceItsIterationIsOverAndTheClockCanRunOnTicks) {
     s_present = true;
     run_main_loop(&loop, [](InputState* input, OutputState* output) {
         TestFrame(input, output);
@@ -194,6 +194,13 @@ TEST_F(Shell, AQuitEndsTheLoopOnceItsIterationIsOver) {
     });
     EXPECT_EQ(ScreenPixel(0, 0) - s_frames, 0xFF000000u) << "the fourth frame is shown";
     EXPECT_EQ(s_frames * 10 + s_delays.empty(), 40) << "and paced";
+    // Without the counter's frequency, the clock counts SDL's ticks from the moment it starts.
+    testing::internal::CaptureStdout();
+    timer_init_with_frequency(0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "QueryPerformanceFrequency failed\n");
+    EXPECT_LT(timer_seconds(), 0.0015);
+    __real_SDL_Delay(30);
+    EXPECT_TRUE(timer_seconds() >= 0.029 && timer_seconds() < 1.0) << timer_seconds();
 
 }
 

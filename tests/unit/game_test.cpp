@@ -8,6 +8,8 @@
 //   y 2:   6c  **  3d  3c  2h  10d 8h  4d  5h
 //   y 3:   **  Kh  9d  Kd  **  8c  10h Qc  2d
 //   y 4:   Ad  Ac  **  Jh  Qh  Ah  4c  9c  7h
+#include <ctime>
+
 #include "game/deal.h"
 #include "support/play.h"
 
@@ -40,6 +42,15 @@ TEST(Rules, SeedsComeFromTheDateOrTheClocksAndShufflesFromTheEnd) {
     ShuffleValues(values, 5, 1);
     ShuffleValues(values, 0, 1);
     EXPECT_EQ(std::vector<uint32_t>(values, values + 5), (std::vector<uint32_t>{5, 3, 2, 4, 1}));
+}
+
+TEST(Rules, TodaysDailyBoardIsTheBoardOfTodaysDateWhateverTheTime) {
+    NewGame(GAME_DAILY);
+    const std::vector<uint32_t> today(g_game.m_board.Cells(), g_game.m_board.Cells() + 45);
+    const time_t now = time(nullptr);
+    const tm local = *localtime(&now);
+    NewGameFromSeed(GAME_DAILY, DailySeed({local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, 0, 0, 0}));
+    EXPECT_EQ(std::vector<uint32_t>(g_game.m_board.Cells(), g_game.m_board.Cells() + 45), today);
 }
 
 const std::string START_ROW = " --  --  --  8♦  --  --  --  --  --  ", BLANK(40, ' ');
@@ -154,6 +165,7 @@ TEST_F(DailyGame, TheRulesStandOverTheBoardUntilOk) {
          {-1, 0, NONE, 4, 3, "│ Rules of Brambledeck Field   "},
          {-1, 0, NONE, 4, 19, "│ I.e. Mines may NOT be next to each other horizontally nor vertically. │"},
          {-1, 0, NONE, 3, 23, " └────"},
+         {-1, 0, NONE, 0, 24, " Mines: 0 / 6"},  // below the box, the last board frame's status line
          {37, 22, RIGHT, 36, 22, " < OK > "},
          {30, 22, LEFT, 36, 22, " < OK > "},
          {43, 22, LEFT, 6, 3, "Rules"},  // the column after "< OK >"; drawn a last time
