@@ -23,8 +23,7 @@ constexpr int32_t MINE_COUNTER_COLUMN = 1;
 constexpr int32_t SUIT_COUNTERS_COLUMN = 15;
 constexpr int32_t OUTCOME_COLUMN = 1;
 
-constexpr uint32_t GLYPH_MINE = 2;
-constexpr uint32_t SUIT_GLYPH_OFFSET = 2;  // suit code + 2: 3 heart, 4 diamond, 5 club
+constexpr uint32_t SUIT_GLYPH_OFFSET = 2;  // suit code + 2: 3 heart, 4 diamond, 5 club; a mine's 0 + 2 is ☻
 
 // Indexed by the number of mines revealed.
 static const char* const LOSS_MESSAGES[] = {
