@@ -92,9 +92,11 @@ void ascii_put_char(AsciiCtx* ctx, uint32_t code)
     ASSERT(char_pos < (ctx->size.x * ctx->size.y));
     ctx->char_data[char_pos] = code;
 
-    ctx->cursor.x += 1;
-    if (ctx->cursor.x >= ctx->size.x)
+    // Compared before the step: a cursor in the last column a 32-bit number can name wraps too.
+    if (ctx->cursor.x >= ctx->size.x - 1)
         ascii_newline(ctx);
+    else
+        ctx->cursor.x += 1;
 }
 
 void ascii_clear(AsciiCtx* ctx)
