@@ -22,9 +22,18 @@ int32_t g_offset_x = 0;
 int32_t g_offset_y = 0;
 uint8_t g_redraw = 0;
 
+// SDL 1.2 keeps the length of a surface's row in bytes in 16 bits: a window more than 16383
+// pixels wide comes with a pitch cut short, whose rows would overlap and run past the pixels.
+// That is a window SDL could not make.
 static SDL_Surface* set_video_mode(int32_t width, int32_t height)
 {
-    return SDL_SetVideoMode(width, height, WINDOW_BITS_PER_PIXEL, SDL_RESIZABLE);
+    SDL_Surface* surface = SDL_SetVideoMode(width, height, WINDOW_BITS_PER_PIXEL, SDL_RESIZABLE);
+    if (surface && surface->pitch < int64_t(surface->w) * surface->format->BytesPerPixel)
+    {
+        SDL_SetError("%d pixels is wider than SDL can describe", surface->w);
+        return nullptr;
+    }
+    return surface;
 }
 
 // The surface's pixels, locked where SDL asks for it, or null when they are not ours to write.
