@@ -64,8 +64,10 @@ std::string FrameKeepingTheRules(InputState* input, OutputState* output) {
                                       game.m_board.Get(i % width, i / width + 1) == CELL_MINE))
             return "mines side by side";
     // A new game shows, per suit, the first card with the most neighbours of its suit, if any has one.
-    const bool dealt = int32_t(board_before.size()) != width * height ||
-                       !std::equal(board_before.begin(), board_before.end(), game.m_board.Cells());
+    // The very first frame deals and then plays its click as well, which may reveal more.
+    const bool dealt = (frame >= 0 || !(input->left_clicked || input->right_clicked)) &&
+                       (int32_t(board_before.size()) != width * height ||
+                        !std::equal(board_before.begin(), board_before.end(), game.m_board.Cells()));
     int32_t best[4] = {}, shown[4] = {};
     for (int32_t i = 0; dealt && i < width * height; ++i) {
         const uint32_t suit = CellSuit(game.m_board.Cells()[i]);
