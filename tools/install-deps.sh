@@ -8,6 +8,7 @@ packages=(
   libsdl1.2-compat-dev libstb-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-apps imagemagick faketime
   dpkg-dev file desktop-file-utils appstream lintian
+  clang libclang-rt-14-dev valgrind
 )
 
 missing=()
