@@ -2,7 +2,8 @@
 # The real game played in a private X server as a person would: its window driven with xdotool
 # and read back from screenshots as the 80x25 character screen. A start without a display; the
 # start-up report and the window; the daily game of 1 January 2000 chosen from the menu and lost
-# on its first mine, (7, 0) at column 49, row 2; a resize; F4.
+# on its first mine, (7, 0) at column 49, row 2; a resize; F4. Then the ends a desktop brings: a
+# start with a video driver SDL does not know, SIGTERM, Ctrl+C's SIGINT, and the X server gone.
 #   game_test.sh GAME SCREENSHOT_TEXT
 set -euo pipefail
 export LC_ALL=C.UTF-8  # screen rows hold suit glyphs: cut them by characters
@@ -31,20 +32,30 @@ shows() { # ROW FIRST END TEXT: whether the screen now reads TEXT in those colum
         [[ ${row:$2:$3-$2} == "$4" ]]
 }
 wait_for() { poll shows "$@" || fail "row $1 reads '${row:$2:$3-$2}', not '$4'"; }
+start() { # [WRAPPER...]: the game in the X server, its SIGINT not ignored as a background job's is
+    setsid env --default-signal=INT TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1 SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
+        "$@" "$game" >"$dir/out" 2>"$dir/err" & pid=$!
+    poll find_window 2>/dev/null || fail "no window titled Brambledeck Field"
+}
+ended() { # HOW SECONDS EXPECTED: the game ends within SECONDS of HOW; status, goodbyes, whether stderr has any
+    timeout "$2" tail -s 0.05 --pid=$pid -f /dev/null || fail "the game outlived $1 by $2 s"
+    wait $pid && status=0 || status=$?
+    pid=""
+    expect "$status $(grep -cx 'Quiting....' "$dir/out") $(($(wc -l <"$dir/err") > 0))" "$3" "end on $1"
+}
 
-status=0
-env -u DISPLAY SDL_VIDEODRIVER=x11 "$game" >"$dir/out" 2>"$dir/err" || status=$?
-expect "$status $(wc -l <"$dir/out") $(grep -cxE 'Could not initialize SDL: .+\.' "$dir/out")" "255 1 1" \
-    "status, lines and SDL's reason without a display"
+for driver in x11 no_such_driver; do  # no display, and a video driver SDL does not have
+    status=0
+    env -u DISPLAY SDL_VIDEODRIVER=$driver "$game" >"$dir/out" 2>"$dir/err" || status=$?
+    expect "$status $(wc -l <"$dir/out") $(grep -cxE 'Could not initialize SDL: .+\.' "$dir/out")" "255 1 1" \
+        "status, lines and SDL's reason with the $driver driver and no display"
+done
 
 Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 3840x2160x24 3>"$dir/display" 2>/dev/null &
 xvfb=$!
 poll grep -q . "$dir/display" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$dir/display")"
-setsid env TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1 SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy \
-    faketime "2000-01-01 12:00:00" "$game" >"$dir/out" 2>"$dir/err" &
-pid=$!
-poll find_window 2>/dev/null || fail "no window titled Brambledeck Field"
+start faketime "2000-01-01 12:00:00"
 wait_for 0 10 43 "< Rules >            < New Game >"
 expect "$(grep -cE '^(Init|Graphics) took: [0-9]+\.[0-9]{6}ms$' "$dir/out")" 2 "start-up timings"
 expect "$(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')" 1280x800 "window size"
@@ -64,9 +75,13 @@ expect "$(convert "$dir/shot.png" -format '%[hex:p{109,99}] %[hex:p{1390,900}]' 
 grep -qx 'RESIZE: 1500, 1000' "$dir/out" || fail "no resize reported"
 
 xdotool windowfocus --sync "$window" key F4  # no window manager hands out the keyboard
-poll eval '! kill -0 $pid 2>/dev/null' || fail "F4 did not end the game"
-status=0
-wait $pid || status=$?
-pid=""
-expect "$status:$(tail -n 1 "$dir/out"):$(cat "$dir/err")" "0:Quiting....:" "end on F4"
+ended F4 10 "0 1 0"
+for signal in TERM INT; do  # as F4 does: the iteration finished, the goodbye, status 0
+    start
+    kill -$signal $pid
+    ended SIG$signal 10 "0 1 0"
+done
+start  # Xlib's report of the broken connection, and the window's failure status
+kill $xvfb && xvfb=""
+ended "its X server" 2 "1 0 1"
 echo "game test passed"
