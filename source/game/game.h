@@ -60,6 +60,9 @@ struct Game
     Overlay* m_newgame_menu = nullptr;     // the open new-game menu, if any
     Array<Overlay*> m_overlays;            // the open rules dialog, if any; never more than one
 
+    // A rules dialog still open when the process ends is closed with the game: the array that
+    // holds it frees its storage then, and would leave the dialog unreachable.
+    ~Game();
     void CheckGridSizes() const;  // the three grids always share one size
     void CloseRules();
 };
