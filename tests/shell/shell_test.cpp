@@ -76,7 +76,7 @@ using Fields = std::vector<int32_t>;
 TEST_F(Shell, EventsBecomeTheInputRecordInPicturePixels) {
     struct Event {
         Uint8 type;
-        int32_t a, b;
+        int32_t a = 0, b = 0;
     };
     const std::pair<std::vector<Event>, Fields> polls[] = {  // the events of a poll, then the record
         {{{SDL_MOUSEMOTION, 1279, 799}}, {639, 399, 0, 0, 0, 0}},
