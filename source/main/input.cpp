@@ -76,6 +76,9 @@ void poll_input(InputState* input, int32_t* running)
             if (!g_screen)
                 request_quit(running);
             break;
+        case SDL_VIDEOEXPOSE:
+            on_expose();
+            break;
         default:
             break;
         }

@@ -1,5 +1,6 @@
 // The per-frame input record filled from SDL's window events: the mouse in picture pixels, the
-// two buttons, quit requests, and window resizes, which are handed on to the window.
+// two buttons, quit requests, and window resizes and exposures, which are handed on to the
+// window.
 #pragma once
 
 #include <cstdint>

@@ -60,6 +60,8 @@ void loop_iteration(MainLoop* loop, FrameFunction frame)
     {
         g_redraw = 0;
         loop->output.present = 0;
+        // present_frame sends the window only a picture it does not show yet; either way this
+        // counts as a presentation, so that the frame keeps running as long as it asks to be shown.
         present_frame(loop->output.frame_buffer);
         loop->idle_frames = 0;
     }

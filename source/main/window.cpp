@@ -2,12 +2,21 @@
 // must be locked before its pixels are touched, or one of another depth than asked for; the
 // pixels are written only after both have been checked. A failed change of video mode leaves
 // SDL without a window surface, so the previous size is asked for once more before giving up.
+//
+// Showing a picture costs SDL and the X server several copies of the whole enlarged picture,
+// while a game waiting for its player draws the same picture sixty times a second. So a copy of
+// the last picture shown in the current surface is kept, and a frame identical to it byte for
+// byte is not sent again. The comparison, a memcmp, reads the picture and the copy once, which
+// costs about as much as the frame that drew it and a small part of the flip it saves (see
+// bench/unchanged_frame_bench.cpp); a hash would read less but could take a new picture for the
+// old one.
 #include "main/window.h"
 
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "ascii/raster.h"
 #include "main/frame_io.h"
@@ -21,6 +30,11 @@ int32_t g_scale = START_SCALE;
 int32_t g_offset_x = 0;
 int32_t g_offset_y = 0;
 uint8_t g_redraw = 0;
+
+// The picture the current window surface shows, when s_shown_valid says that it shows one. It
+// is static, so that it is allocated once and its memory is touched only when it is first used.
+static uint32_t s_shown[PICTURE_W * PICTURE_H];
+static bool s_shown_valid = false;
 
 // SDL 1.2 keeps the length of a surface's row in bytes in 16 bits: a window more than 16383
 // pixels wide comes with a pitch cut short, whose rows would overlap and run past the pixels.
@@ -82,6 +96,7 @@ bool open_window(int32_t width, int32_t height)
     g_offset_x = 0;
     g_offset_y = 0;
     g_redraw = 0;
+    s_shown_valid = false;
     g_screen = set_video_mode(width, height);
     if (!g_screen)
     {
@@ -97,6 +112,7 @@ void on_resize(int32_t width, int32_t height)
     printf("RESIZE: %d, %d\n", width, height);
     width = std::max(width, PICTURE_W);
     height = std::max(height, PICTURE_H);
+    s_shown_valid = false;
 
     // SDL frees the old surface even when the new mode fails, so its size is kept beforehand.
     const bool had_screen = g_screen != nullptr;
@@ -124,8 +140,16 @@ void on_resize(int32_t width, int32_t height)
     g_redraw = 1;
 }
 
+void on_expose()
+{
+    s_shown_valid = false;
+    g_redraw = 1;
+}
+
 void present_frame(const uint32_t* frame_buffer)
 {
+    if (s_shown_valid && memcmp(frame_buffer, s_shown, sizeof(s_shown)) == 0)
+        return;
     if (!g_screen || !picture_fits(g_screen))
         return;
     uint32_t* pixels = begin_pixel_access(g_screen);
@@ -134,4 +158,6 @@ void present_frame(const uint32_t* frame_buffer)
     copy_picture_scaled(pixels, g_screen->pitch, g_scale, g_offset_x, g_offset_y, frame_buffer);
     end_pixel_access(g_screen);
     SDL_Flip(g_screen);
+    memcpy(s_shown, frame_buffer, sizeof(s_shown));
+    s_shown_valid = true;
 }

@@ -2,8 +2,10 @@
 # The real game played in a private X server as a person would: its window driven with xdotool
 # and read back from screenshots as the 80x25 character screen. A start without a display; the
 # start-up report and the window; the daily game of 1 January 2000 chosen from the menu and lost
-# on its first mine, (7, 0) at column 49, row 2; a resize; F4. Then the ends a desktop brings: a
-# start with a video driver SDL does not know, SIGTERM, Ctrl+C's SIGINT, and the X server gone.
+# on its first mine, (7, 0) at column 49, row 2; the menu opened again, its still picture shown
+# again after the window is unmapped and mapped and after a resize; F4. Then the ends a desktop
+# brings: a start with a video driver SDL does not know, SIGTERM, Ctrl+C's SIGINT, and the X
+# server gone.
 #   game_test.sh GAME SCREENSHOT_TEXT
 set -euo pipefail
 export LC_ALL=C.UTF-8  # screen rows hold suit glyphs: cut them by characters
@@ -66,6 +68,13 @@ click 30 8
 wait_for 2 20 57 " --  --  --  8♦  --  --  --  --  --  "
 click 49 2
 wait_for 23 0 35 " GAME OVER - YOU HIT A MINE - BOOM!"
+
+# Over the open menu nothing flashes, so the picture stays the same: only a window that lost it,
+# unmapped and mapped again or resized, is sent it again.
+click 33 0
+wait_for 8 28 53 "Daily game      (6 mines)"
+xdotool windowunmap --sync "$window" windowmap --sync "$window"
+wait_for 8 28 53 "Daily game      (6 mines)"
 
 # 1500 x 1000 keeps scale 2, the picture centred with 110 and 100 pixels of margin.
 xdotool windowsize "$window" 1500 1000

@@ -184,6 +184,17 @@ TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStillAndIterati
     EXPECT_TRUE(s_delays.empty()) << "an overrun neither sleeps nor yields";
 }
 
+TEST_F(Shell, AnUnchangedPictureIsSentAgainOnlyToAWindowThatLostIt) {
+    for (const Uint8 event : {SDL_NOEVENT, SDL_VIDEOEXPOSE, SDL_VIDEORESIZE, SDL_NOEVENT})  // none: the last pixel changes
+        for (const uint32_t expected : {0u, 700u}) {  // shown; then not sent again, yet counted as a presentation
+            if (!expected)
+                event ? Push(event, 1280, 800) : void(++frame_buffer.back());
+            static_cast<uint32_t*>(g_screen->pixels)[0] = 7;  // behind the game's back
+            loop_iteration(&loop, [](InputState*, OutputState* output) { output->present = 1; });
+            EXPECT_EQ(ScreenPixel(0, 0) * 100 + loop.idle_frames * 10 + loop.output.present, expected) << int(event);
+        }
+}
+
 TEST_F(Shell, AQuitEndsTheLoopOnceItsIterationIsOverAndTheClockCanRunOnTicks) {
     s_present = true;
     run_main_loop(&loop, [](InputState* input, OutputState* output) {
