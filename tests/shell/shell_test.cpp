@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <vector>
 
 #include "main/clock.h"
@@ -13,35 +14,39 @@
 
 extern "C" void __real_SDL_Delay(Uint32 milliseconds);
 
-namespace {
+static std::vector<Uint32> s_delays;  // every SDL_Delay the shell asked for
+static int32_t s_frames;              // calls of the tests' frame, which fills the picture with its number
+static bool s_present, s_slow;        // whether the frame asks to be shown, or overruns the frame time
 
-constexpr uint32_t MARGIN = 0xFF0083A6;
-std::vector<Uint32> s_delays;  // every SDL_Delay the shell asked for
-int32_t s_frames;              // calls of the tests' frame, which fills the picture with its number
-bool s_present, s_slow;        // whether the frame asks to be shown, or overruns the frame time
+extern "C" void __wrap_SDL_Delay(Uint32 milliseconds) {
+    s_delays.push_back(milliseconds);
+    __real_SDL_Delay(milliseconds);
+}
 
-void TestFrame(InputState*, OutputState* output) {
+static void TestFrame(InputState*, OutputState* output) {
     std::fill_n(output->frame_buffer, PICTURE_W * PICTURE_H, 0xFF000000u + ++s_frames);
     output->present = s_present;
     if (s_slow)
         __real_SDL_Delay(20);
 }
 
-void Push(Uint8 type, int32_t a = 0, int32_t b = 0) {
-    SDL_Event event = {};
-    event.type = type;
-    if (type == SDL_MOUSEMOTION)
-        event.motion.x = Uint16(a), event.motion.y = Uint16(b);
-    else if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP)
-        event.button.button = Uint8(a);
-    else if (type == SDL_KEYDOWN || type == SDL_KEYUP)
-        event.key.keysym.sym = SDLKey(a), event.key.keysym.mod = SDLMod(b);
-    else if (type == SDL_VIDEORESIZE)
-        event.resize.w = a, event.resize.h = b;
-    ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
+// Events as their type and two numbers: a position, a button, a key and its modifiers, a size.
+static void Push(const std::vector<std::array<int32_t, 3>>& events) {
+    for (const auto& [type, a, b] : events) {
+        SDL_Event event = {};
+        event.type = Uint8(type);
+        if (type == SDL_MOUSEMOTION)
+            event.motion.x = Uint16(a), event.motion.y = Uint16(b);
+        else if (type == SDL_KEYDOWN || type == SDL_KEYUP)
+            event.key.keysym.sym = SDLKey(a), event.key.keysym.mod = SDLMod(b);
+        else if (type == SDL_VIDEORESIZE)
+            event.resize.w = a, event.resize.h = b;
+        event.button.button = type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP ? Uint8(a) : event.button.button;
+        ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
+    }
 }
 
-uint32_t ScreenPixel(int32_t x, int32_t y) {
+static uint32_t ScreenPixel(int32_t x, int32_t y) {
     return static_cast<const uint32_t*>(g_screen->pixels)[y * g_screen->pitch / 4 + x];
 }
 
@@ -53,13 +58,9 @@ protected:
         timer_init();
         loop_start(&loop, frame_buffer.data());
         s_delays.clear(), s_frames = 0, s_present = s_slow = false;
+        testing::internal::CaptureStdout();  // resizes report themselves
     }
-    void TearDown() override { SDL_Quit(); }
-
-    std::vector<int32_t> Poll(int32_t* running = nullptr) {  // mouse x, y; left down, clicked; right down, clicked
-        poll_input(&input, running);
-        return {input.mouse_x, input.mouse_y, input.left_down, input.left_clicked, input.right_down, input.right_clicked};
-    }
+    void TearDown() override { SDL_Quit(), testing::internal::GetCapturedStdout(); }
     bool Iterate() {  // one iteration of the loop; whether it ran the frame
         const int32_t before = s_frames;
         loop_iteration(&loop, TestFrame);
@@ -68,17 +69,13 @@ protected:
 
     std::vector<uint32_t> frame_buffer = std::vector<uint32_t>(size_t(PICTURE_W) * PICTURE_H);
     MainLoop loop;
-    InputState input = {};
 };
 
 using Fields = std::vector<int32_t>;
 
 TEST_F(Shell, EventsBecomeTheInputRecordInPicturePixels) {
-    struct Event {
-        Uint8 type;
-        int32_t a = 0, b = 0;
-    };
-    const std::pair<std::vector<Event>, Fields> polls[] = {  // the events of a poll, then the record
+    const std::pair<std::vector<std::array<int32_t, 3>>, Fields> polls[] = {
+        // The events of a poll, then mouse x, y; left down, clicked; right down, clicked.
         {{{SDL_MOUSEMOTION, 1279, 799}}, {639, 399, 0, 0, 0, 0}},
         {{{SDL_MOUSEBUTTONDOWN, 1}}, {639, 399, 1, 1, 0, 0}},  // a press keeps the mouse where it was
         {{}, {639, 399, 1, 0, 0, 0}},                          // a click lasts one poll
@@ -89,22 +86,22 @@ TEST_F(Shell, EventsBecomeTheInputRecordInPicturePixels) {
         {{{SDL_VIDEORESIZE, 1500, 1000}, {SDL_MOUSEMOTION, 109, 99}}, {0, 0, 0, 0, 0, 0}},
         {{{SDL_MOUSEMOTION, 108, 98}}, {-1, -1, 0, 0, 0, 0}},
         {{{SDL_MOUSEMOTION, 1499, 999}}, {694, 449, 0, 0, 0, 0}},
+        // F4 with any modifiers, or the window closed: the end of the loop.
+        {{{SDL_KEYDOWN, SDLK_F4, KMOD_LALT | KMOD_RCTRL | KMOD_LSHIFT}}, {694, 449, 0, 0, 0, 0, 0}},
+        {{{SDL_QUIT}}, {694, 449, 0, 0, 0, 0, 0}},
     };
-    int32_t running = 1;
-    testing::internal::CaptureStdout();
+    InputState input = {};
     for (const auto& [events, fields] : polls) {
-        for (const Event& event : events)
-            Push(event.type, event.a, event.b);
-        EXPECT_EQ(Poll(&running), fields) << &fields - &polls[0].second;
+        int32_t running = 1;
+        Push(events);
+        poll_input(&input, &running);
+        Fields record = {input.mouse_x, input.mouse_y, input.left_down, input.left_clicked, input.right_down, input.right_clicked};
+        EXPECT_EQ(fields.size() == 7 ? (record.push_back(running), record) : record, fields) << &fields - &polls[0].second;
     }
-    EXPECT_EQ(testing::internal::GetCapturedStdout() + std::to_string(running), "RESIZE: 1500, 1000\n1");
-    for (const Uint8 type : {SDL_KEYDOWN, SDL_QUIT}) {
-        running = 1;
-        Push(type, SDLK_F4, KMOD_LALT | KMOD_RCTRL | KMOD_LSHIFT);
-        Poll(&running);
-        EXPECT_EQ(running, 0) << "F4 with any modifiers, or the window closed";
-    }
-    Push(SDL_QUIT), Push(SDL_KEYDOWN, SDLK_F4), Poll();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "RESIZE: 1500, 1000\n");
+    Push({{SDL_QUIT}, {SDL_KEYDOWN, SDLK_F4}});
+    poll_input(&input, nullptr);
+    testing::internal::CaptureStdout();
 }
 
 TEST_F(Shell, TheWindowShowsThePictureAtTheLargestWholeScaleCentredOnTheMargin) {
@@ -113,11 +110,10 @@ TEST_F(Shell, TheWindowShowsThePictureAtTheLargestWholeScaleCentredOnTheMargin) 
         picture[i] = 0xFF000000u | (i * 2654435761u >> 8);
     const int32_t sizes[][5] = {{1920, 1080, 2, 320, 140}, {1000, 1000, 1, 180, 300}, {641, 401, 1, 0, 0}, {500, 300, 1, 0, 0},
                                 {1920, 1200, 3, 0, 0},     {2600, 1601, 4, 20, 0},    {3205, 2003, 5, 2, 1}, {1280, 800, 2, 0, 0}};
+    std::string reports;
     for (const auto& [width, height, scale, x0, y0] : sizes) {
-        testing::internal::CaptureStdout();
         width == START_WINDOW_W ? (void)open_window(width, height) : on_resize(width, height);
-        EXPECT_EQ(testing::internal::GetCapturedStdout(),
-                  width == START_WINDOW_W ? "" : "RESIZE: " + std::to_string(width) + ", " + std::to_string(height) + "\n");
+        reports += width == START_WINDOW_W ? "" : "RESIZE: " + std::to_string(width) + ", " + std::to_string(height) + "\n";
         ASSERT_EQ(Fields({g_screen->w, g_screen->h, g_scale, g_offset_x, g_offset_y, g_redraw}),
                   Fields({std::max(width, 640), std::max(height, 400), scale, x0, y0, width != START_WINDOW_W}));
         present_frame(picture.data());
@@ -126,21 +122,34 @@ TEST_F(Shell, TheWindowShowsThePictureAtTheLargestWholeScaleCentredOnTheMargin) 
             for (int32_t x = 0; x < g_screen->w; ++x) {
                 const int32_t px = (x - x0) / scale, py = (y - y0) / scale;
                 const bool inside = x >= x0 && y >= y0 && px < PICTURE_W && py < PICTURE_H;
-                wrong += ScreenPixel(x, y) != (inside ? picture[size_t(py) * PICTURE_W + px] : MARGIN);
+                wrong += ScreenPixel(x, y) != (inside ? picture[size_t(py) * PICTURE_W + px] : 0xFF0083A6);
             }
         EXPECT_EQ(wrong, 0) << width << " x " << height;
     }
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), reports) << "the size asked for, before it is raised";
     // A size SDL cannot make keeps the window as it was; a window it cannot open is no window.
     testing::internal::CaptureStderr();
     on_resize(16384, 400);  // SDL 1.2's 16-bit pitch cannot say how long its rows are
     EXPECT_EQ(Fields({g_screen->w, g_screen->h, g_scale, g_redraw}), Fields({1280, 800, 2, 1}));
     EXPECT_FALSE(open_window(1 << 30, 400));
     EXPECT_EQ(testing::internal::GetCapturedStderr().find("Could not resize the window to 16384 x 400: "), 0u);
+    testing::internal::CaptureStdout();
+}
+
+TEST_F(Shell, AnUnchangedPictureIsSentAgainOnlyToAWindowThatLostIt) {
+    for (const Uint8 event : {SDL_NOEVENT, SDL_VIDEOEXPOSE, SDL_VIDEORESIZE, SDL_NOEVENT})  // none: the last pixel changes
+        for (const uint32_t expected : {0u, 700u}) {  // shown; then not sent again, yet counted as a presentation
+            if (!expected)
+                event ? Push({{event, 1280, 800}}) : void(++frame_buffer.back());
+            static_cast<uint32_t*>(g_screen->pixels)[0] = 7;  // behind the game's back
+            loop_iteration(&loop, [](InputState*, OutputState* output) { output->present = 1; });
+            EXPECT_EQ(ScreenPixel(0, 0) * 100 + loop.idle_frames * 10 + loop.output.present, expected) << int(event);
+        }
 }
 
 // Unless it overran, an iteration sleeps the whole milliseconds left of the frame time, then,
 // after a frame, yields until the time is up.
-void ExpectPaced(double start, bool frame_ran) {
+static void ExpectPaced(double start, bool frame_ran) {
     ASSERT_GE(timer_seconds() - start, frame_ran ? FRAME_TIME : 0.0);
     ASSERT_TRUE(s_delays.empty() || (s_delays[0] <= 16 && std::count(s_delays.begin() + 1, s_delays.end(), 0u) ==
                                                                int64_t(s_delays.size()) - 1));
@@ -157,26 +166,23 @@ TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStillAndIterati
         ExpectPaced(start, ran);
     }
     EXPECT_EQ(runs * 100 + last, 5959) << "iterations 1 to 59";
-    Push(SDL_MOUSEMOTION, 1, 1);
+    Push({{SDL_MOUSEMOTION, 1, 1}});
     EXPECT_FALSE(Iterate()) << "motion inside the same picture pixel";
-    for (const Uint8 type : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_KEYUP, SDL_MOUSEBUTTONUP}) {
-        Push(type, 3, 1);
-        EXPECT_TRUE(Iterate()) << int(type);
+    for (const int32_t type : {SDL_MOUSEMOTION, SDL_MOUSEBUTTONDOWN, SDL_KEYUP, SDL_MOUSEBUTTONUP}) {
+        Push({{type, 3, 1}});
+        EXPECT_TRUE(Iterate()) << type;
     }
     while (Iterate())
         continue;
     // A resize, even to the same size, is presented in its own iteration and wakes the frame.
-    testing::internal::CaptureStdout();
-    Push(SDL_VIDEORESIZE, 1280, 800);
+    Push({{SDL_VIDEORESIZE, 1280, 800}});
     EXPECT_FALSE(Iterate());
-    testing::internal::GetCapturedStdout();
     EXPECT_EQ(ScreenPixel(5, 5) * 10 + g_redraw, (0xFF000000u + s_frames) * 10);
     // A frame that asks is shown in its own iteration, and the idle count starts again.
     s_present = true;
     for (int32_t i = 0; i < 3; ++i) {
         EXPECT_TRUE(Iterate());
-        EXPECT_EQ(ScreenPixel(1279, 799), 0xFF000000u + s_frames);
-        EXPECT_EQ(loop.output.present * 100 + loop.idle_frames, 0);
+        EXPECT_EQ(ScreenPixel(1279, 799) - s_frames + loop.output.present * 100 + loop.idle_frames, 0xFF000000u);
     }
     s_slow = true;
     s_delays.clear();
@@ -184,40 +190,19 @@ TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStillAndIterati
     EXPECT_TRUE(s_delays.empty()) << "an overrun neither sleeps nor yields";
 }
 
-TEST_F(Shell, AnUnchangedPictureIsSentAgainOnlyToAWindowThatLostIt) {
-    for (const Uint8 event : {SDL_NOEVENT, SDL_VIDEOEXPOSE, SDL_VIDEORESIZE, SDL_NOEVENT})  // none: the last pixel changes
-        for (const uint32_t expected : {0u, 700u}) {  // shown; then not sent again, yet counted as a presentation
-            if (!expected)
-                event ? Push(event, 1280, 800) : void(++frame_buffer.back());
-            static_cast<uint32_t*>(g_screen->pixels)[0] = 7;  // behind the game's back
-            loop_iteration(&loop, [](InputState*, OutputState* output) { output->present = 1; });
-            EXPECT_EQ(ScreenPixel(0, 0) * 100 + loop.idle_frames * 10 + loop.output.present, expected) << int(event);
-        }
-}
-
 TEST_F(Shell, AQuitEndsTheLoopOnceItsIterationIsOverAndTheClockCanRunOnTicks) {
     s_present = true;
     run_main_loop(&loop, [](InputState* input, OutputState* output) {
         TestFrame(input, output);
-        if (s_frames == 3)
-            Push(SDL_KEYDOWN, SDLK_F4);
-        s_delays.clear();
+        s_frames == 3 ? Push({{SDL_KEYDOWN, SDLK_F4}}) : s_delays.clear();
     });
     EXPECT_EQ(ScreenPixel(0, 0) - s_frames, 0xFF000000u) << "the fourth frame is shown";
     EXPECT_EQ(s_frames * 10 + s_delays.empty(), 40) << "and paced";
     // Without the counter's frequency, the clock counts SDL's ticks from the moment it starts.
-    testing::internal::CaptureStdout();
     timer_init_with_frequency(0);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "QueryPerformanceFrequency failed\n");
     EXPECT_LT(timer_seconds(), 0.0015);
     __real_SDL_Delay(30);
     EXPECT_TRUE(timer_seconds() >= 0.029 && timer_seconds() < 1.0) << timer_seconds();
-
-}
-
-}  // namespace
-
-extern "C" void __wrap_SDL_Delay(Uint32 milliseconds) {
-    s_delays.push_back(milliseconds);
-    __real_SDL_Delay(milliseconds);
+    testing::internal::CaptureStdout();
 }
