@@ -9,25 +9,29 @@
 #include <cstring>
 #include <cwchar>
 
+#ifdef _WIN32
+#include <intrin.h>
+#endif
+
 #include "ascii/raster.h"
 #include "main/assertion.h"
 
 AsciiCtx* g_ascii_ctx = nullptr;
+PictureRecord g_picture_record = {};
 
 static constexpr int32_t DEFAULT_COLOR = 7;
 static constexpr int32_t DEFAULT_BG_COLOR = 0;
 static constexpr uint32_t NEWLINE = 10;
 static constexpr int32_t FLASH_PERIOD = 60;       // frames of one bright-and-dim cycle
 static constexpr int32_t FLASH_FIRST_PHASE = 30;  // frames of it that show the second pair
-static constexpr int32_t CLEAR_BLOCK = 16;        // pixels stored together by ascii_clear
 
 // UTF-8 by table: the sequence length from the top five bits of the lead byte (0 for a
 // continuation byte or an invalid lead), the lead byte's payload mask and the shift that drops
 // the unused low parts of a fixed four-byte assembly.
-static const uint8_t LENGTHS[32] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
+static const uint8_t LENGTHS[] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1,
                                     0, 0, 0, 0, 0, 0, 0, 0, 2, 2, 2, 2, 3, 3, 4, 0};
-static const uint8_t MASK[5] = {0x00, 0x7F, 0x1F, 0x0F, 0x07};
-static const uint8_t SHIFTC[5] = {0, 18, 12, 6, 0};
+static const uint8_t MASK[] = {0x00, 0x7F, 0x1F, 0x0F, 0x07};
+static const uint8_t SHIFTC[] = {0, 18, 12, 6, 0};
 static constexpr uint32_t TAIL_MASK = 0x3F;
 static constexpr int32_t UTF8_MAX_BYTES = 4;
 
@@ -91,6 +95,9 @@ void ascii_put_char(AsciiCtx* ctx, uint32_t code)
     ASSERT(char_pos >= 0);
     ASSERT(char_pos < (ctx->size.x * ctx->size.y));
     ctx->char_data[char_pos] = code;
+    if (ctx->pixels == g_picture_record.pixels && uint32_t(ctx->cursor.x) < uint32_t(ASCII_COLUMNS) &&
+        uint32_t(ctx->cursor.y) < uint32_t(ASCII_ROWS))
+        g_picture_record.cells[ctx->cursor.y][ctx->cursor.x] = {code, ctx->color, ctx->bg_color, 1, 0};
 
     // Compared before the step: a cursor in the last column a 32-bit number can name wraps too.
     if (ctx->cursor.x >= ctx->size.x - 1)
@@ -103,26 +110,31 @@ void ascii_clear(AsciiCtx* ctx)
 {
     ASSERT(ctx->bg_color >= 0);
     ASSERT(ctx->bg_color < 16);
-    const uint32_t value = g_palette[ctx->bg_color];
-    uint32_t* pixels = ctx->pixels;
-    const int32_t count = ctx->pixel_count;
     // A plain loop of unknown length stays one pixel at a time, several times slower than a
-    // memset. Where wchar_t is 32 bits the C library's wmemset fills 32-bit values as fast as
-    // memset fills bytes; elsewhere a fixed block of stores at least becomes vector stores.
-    if constexpr (sizeof(wchar_t) == sizeof(uint32_t))
+    // memset; the C library fills 32-bit values as fast as memset fills bytes: wmemset where
+    // wchar_t is 32 bits wide, and __stosd on Windows, where it is 16.
+    const uint32_t value = g_palette[ctx->bg_color];
+#ifdef _WIN32
+    __stosd(reinterpret_cast<unsigned long*>(ctx->pixels), value, size_t(ctx->pixel_count));
+#else
+    static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset fills 32-bit pixels");
+    wmemset(reinterpret_cast<wchar_t*>(ctx->pixels), wchar_t(value), size_t(ctx->pixel_count));
+#endif
+    if (ctx->pixel_count == PICTURE_W * PICTURE_H)
     {
-        if (count > 0)
-            wmemset(reinterpret_cast<wchar_t*>(pixels), wchar_t(value), size_t(count));
+        g_picture_record.pixels = ctx->pixels;
+        g_picture_record.background = value;
+        memset(g_picture_record.cells, 0, sizeof(g_picture_record.cells));
     }
-    else
+    else if (ctx->pixels == g_picture_record.pixels)
     {
-        int32_t i = 0;
-        for (; i + CLEAR_BLOCK <= count; i += CLEAR_BLOCK)
-            for (int32_t k = 0; k < CLEAR_BLOCK; ++k)
-                pixels[i + k] = value;
-        for (; i < count; ++i)
-            pixels[i] = value;
+        g_picture_record.pixels = nullptr;
     }
+}
+
+bool ascii_same_picture(const PictureRecord& a, const PictureRecord& b)
+{
+    return a.background == b.background && memcmp(a.cells, b.cells, sizeof(a.cells)) == 0;
 }
 
 void ascii_set_color(AsciiCtx* ctx, int32_t fg, int32_t bg)

@@ -38,6 +38,33 @@ struct AsciiCtx
 
 extern AsciiCtx* g_ascii_ctx;
 
+// The picture as the display drew it: the colour the whole frame buffer was last cleared to, and
+// per cell the glyph drawn there last since, in its colours. Glyphs cover whole cells and nothing
+// else writes the frame buffer, so two equal records stand for two byte-identical pictures: the
+// shell compares these 16 KB instead of the picture's megabyte to know whether a picture needs
+// sending again. It follows the frame buffer last cleared whole; a smaller clear of that buffer
+// leaves it unknown until the next whole one.
+struct PictureCell
+{
+    uint32_t code;  // as written; a cell not drawn since the clear is all zero
+    int8_t color;
+    int8_t bg_color;
+    uint8_t drawn;
+    uint8_t unused;  // zero, so that records compare byte by byte
+};
+
+struct PictureRecord
+{
+    const uint32_t* pixels;  // the frame buffer recorded; null while unknown
+    uint32_t background;
+    PictureCell cells[ASCII_ROWS][ASCII_COLUMNS];
+};
+
+extern PictureRecord g_picture_record;
+
+// Whether two records of the same frame buffer stand for the same picture.
+bool ascii_same_picture(const PictureRecord& a, const PictureRecord& b);
+
 AsciiCtx* ascii_create(OutputState* output);
 void ascii_destroy(AsciiCtx** ctx);
 

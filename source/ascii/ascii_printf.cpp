@@ -20,8 +20,6 @@ void ascii_vprintf(AsciiCtx* ctx, const char* format, va_list args)
     int32_t n = stbsp_vsnprintf(ctx->print_buffer, int(sizeof(ctx->print_buffer)), format, args);
     if (n > PRINT_BUFFER_CAPACITY)
         n = PRINT_BUFFER_CAPACITY;
-    if (n < 0)
-        n = 0;
     ctx->print_buffer[n] = 0;
     if (n > 0)
         ascii_write(ctx, ctx->print_buffer, ctx->print_buffer + n);

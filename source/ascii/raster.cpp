@@ -7,6 +7,8 @@
 // cell (wholly inside, the common case) or as a range of rows and columns, not once per pixel.
 #include "ascii/raster.h"
 
+#include <algorithm>
+
 #include "main/assertion.h"
 
 // The atlas is read a byte per glyph row, which is its word layout only on little-endian machines.
@@ -42,9 +44,6 @@ static constexpr RowMasks ROW_MASKS = make_row_masks();
 #define RASTER_VARIANTS
 #endif
 
-static int64_t max64(int64_t a, int64_t b) { return a > b ? a : b; }
-static int64_t min64(int64_t a, int64_t b) { return a < b ? a : b; }
-
 RASTER_VARIANTS void ascii_raster_glyph(uint32_t* frame_buffer, int32_t x0, int32_t y0, uint32_t code,
                                         uint32_t fg, uint32_t bg)
 {
@@ -78,10 +77,10 @@ RASTER_VARIANTS void ascii_raster_glyph(uint32_t* frame_buffer, int32_t x0, int3
 
     // Partly or wholly off the picture: the rows and columns that remain, in 64 bits so that
     // origins near the ends of the 32-bit range cannot overflow.
-    const int64_t first_row = max64(0, int64_t(g_clip_rect.top) - y0);
-    const int64_t end_row = min64(ASCII_H, int64_t(g_clip_rect.bottom) - y0);
-    const int64_t first_column = max64(0, int64_t(g_clip_rect.left) - x0);
-    const int64_t end_column = min64(ASCII_W, int64_t(g_clip_rect.right) - x0);
+    const int64_t first_row = std::max<int64_t>(0, int64_t(g_clip_rect.top) - y0);
+    const int64_t end_row = std::min<int64_t>(ASCII_H, int64_t(g_clip_rect.bottom) - y0);
+    const int64_t first_column = std::max<int64_t>(0, int64_t(g_clip_rect.left) - x0);
+    const int64_t end_column = std::min<int64_t>(ASCII_W, int64_t(g_clip_rect.right) - x0);
     for (int64_t r = first_row; r < end_row; ++r)
     {
         const uint32_t* masks = ROW_MASKS.masks[rows[r * ATLAS_ROW_BYTES]];

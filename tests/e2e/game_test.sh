@@ -12,16 +12,9 @@ export LC_ALL=C.UTF-8  # screen rows hold suit glyphs: cut them by characters
 game=$1 reader=$2 dir=$(mktemp -d) xvfb="" pid="" window="" scale=2 left=0 top=0
 trap '[[ -z $pid ]] || kill -- -$pid; [[ -z $xvfb ]] || kill $xvfb; wait; rm -rf "$dir"' EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    cat "$dir/out" "$dir/err" >&2
-    exit 1
-}
+fail() { echo "FAIL: $*" >&2; cat "$dir/out" "$dir/err" >&2; exit 1; }
 expect() { [[ $1 == "$2" ]] || fail "$3: got '$1', expected '$2'"; }
-poll() { # COMMAND...: until it succeeds, for 10 seconds at most
-    for _ in {1..200}; do "$@" && return 0 || sleep 0.05; done
-    return 1
-}
+poll() { for _ in {1..200}; do "$@" && return 0 || sleep 0.05; done && return 1; } # COMMAND...: for 10 s at most
 find_window() { window=$(xdotool search --onlyvisible --name '^Brambledeck Field$' | head -n 1) && [[ $window ]]; }
 click() { # COLUMN ROW: the middle of that cell, then a pause, so that the next click has a poll of its own
     xdotool mousemove --sync --window "$window" $((left + (8 * $1 + 4) * scale)) $((top + (16 * $2 + 8) * scale)) click 1

@@ -1,7 +1,8 @@
 // The character display: UTF-8 decoding, characters at the cursor and newlines to the left
 // margin, measuring and formatted output; the rasteriser against its plainest pixel-by-pixel
-// form and the font's shapes; clickable text; and the assertions, whose message and
-// abnormal end are what a failing caller gets. Colours and flashing show in the game's tests.
+// form and the font's shapes; what clickable text and boxes do at the screen's edges; and the
+// assertions, whose message and abnormal end are what a failing caller gets. Colours, hovering
+// and flashing show in the game's tests.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -20,9 +21,8 @@ TEST(Display, EveryLeadByteDecodesToTheLengthItAnnounces) {
             const uint32_t expected[] = {t << 12 | tt << 6 | ttt, lead, (lead & 0x1F) << 6 | t,
                                          (lead & 0x0F) << 12 | t << 6 | tt, (lead & 0x07) << 18 | t << 12 | tt << 6 | ttt};
             uint32_t code = 0;
-            const char* next = utf8_decode(bytes, bytes + 4, &code);
+            ASSERT_EQ(utf8_decode(bytes, bytes + 4, &code) - bytes, std::max(length, 1)) << "lead " << lead;
             ASSERT_EQ(code, expected[length]) << "lead " << lead << ", tail " << tail;
-            ASSERT_EQ(next - bytes, std::max(length, 1)) << "lead " << lead;
         }
     uint32_t code = 0;
     const char* euro = "\xE2\x82\xAC";
@@ -40,8 +40,8 @@ TEST(Display, CharactersGoToTheCursorAndNewlinesToTheLeftMargin) {
     };
     ctx->left_margin = 2;
     EXPECT_EQ(write(5, 3, "AB\nD\xC3\xA9\x80"), 504);
-    EXPECT_EQ(display.Text(5, 3, "AB") + display.Text(2, 4, "D"), "ABD");
-    EXPECT_EQ(ctx->char_data[4 * 80 + 3] * 1000 + ctx->char_data[4 * 80 + 4], 233000u) << "233, then a lone 0x80";
+    EXPECT_EQ(display.Text(5, 3, "AB") + display.Text(2, 4, "D") + std::to_string(ctx->char_data[4 * 80 + 3] * 1000 + ctx->char_data[4 * 80 + 4]),
+              "ABD233000") << "233, then a lone 0x80";
     EXPECT_EQ(write(78, 6, "xy"), 207) << "the 80th character wraps";
     EXPECT_EQ(write(5, 7, "", true), 208) << "a line not at column 0 ends in a newline";
     ctx->left_margin = 0;
@@ -53,9 +53,8 @@ TEST(Display, CharactersGoToTheCursorAndNewlinesToTheLeftMargin) {
     ascii_printf(ctx, "%s", std::string(4000, '\n').c_str());
     EXPECT_EQ(ctx->cursor.y, 11 + 3072) << "formatted output is cut to 3072 characters";
     const char* rules = "a\nbcd\n\xC3\xA9x\n";  // a newline at the end counts a last, empty line
-    const Vec2i measured = ascii_measure(nullptr, rules, rules + strlen(rules));
-    EXPECT_EQ(measured.x * 10 + measured.y, 34);
-    EXPECT_EQ(ascii_measure(nullptr, rules, rules).y, 0);
+    const Vec2i measured = ascii_measure(nullptr, rules, rules + strlen(rules)), empty = ascii_measure(nullptr, rules, rules);
+    EXPECT_EQ(measured.x * 1000 + measured.y * 100 + empty.x * 10 + empty.y, 3400);
 }
 
 // Pixel k of row r of a glyph: bit x mod 32 of word x / 32 of the atlas row's eight words.
@@ -83,8 +82,7 @@ TEST(Display, EveryGlyphIsDrawnAsThePlainPixelByPixelFormDrawsItAtEveryPlace) {
     // The font is code page 437 in its VGA form: rows of glyphs 3, 4, 5, 65, 196 and 218.
     std::string shapes;
     for (const uint32_t glyph : {3, 4, 5, 65, 196, 218})
-        for (int32_t r = 0; r < ASCII_H; ++r) {
-            int32_t byte = 0;
+        for (int32_t r = 0, byte = 0; r < ASCII_H; ++r, byte = 0) {
             for (int32_t k = 0; k < ASCII_W; ++k)
                 byte |= GlyphPixel(glyph, k, r) << k;
             shapes += {"0123456789ABCDEF"[byte >> 4], "0123456789ABCDEF"[byte & 15], char(r == 15 ? '\n' : ' ')};
@@ -94,32 +92,23 @@ TEST(Display, EveryGlyphIsDrawnAsThePlainPixelByPixelFormDrawsItAtEveryPlace) {
                       "00 00 00 00 00 00 00 FF 00 00 00 00 00 00 00 00\n00 00 00 00 00 00 00 F8 18 18 18 18 18 18 18 18\n");
 }
 
-TEST(Display, AButtonAnswersOnItsTextAndTheColumnAfterItButNotAboveTheFirstRowOrOnTheLast) {
+TEST(Display, AButtonAboveTheFirstRowOrOnTheLastIsNotDrawnAndABoxIsCutOffAtTheEdges) {
     TestDisplay display;
     AsciiCtx* ctx = display.ctx;
     ctx->left_margin = 2;
-    for (int32_t y = 9; y <= 11; ++y)
-        for (int32_t x = 36; x <= 44; ++x)
-            for (const bool click : {false, true}) {
-                UiCtx ui = {ctx, {x, y}, click, true};
-                ascii_set_cursor(ctx, 37, 10);
-                const bool hovered = y == 10 && x >= 37 && x <= 43;
-                EXPECT_EQ(ui_button(&ui, "Button", 0, 3), hovered && click) << x << ", " << y;
-                const ScreenCell cell = ReadCell(display.picture.data(), 42, 10);
-                EXPECT_EQ(cell.glyph * 100 + cell.fg * 10 + cell.bg, 'n' * 100 + (hovered ? 30 : 3));
-                EXPECT_EQ(ctx->cursor.x * 100 + ctx->cursor.y, 211);
-            }
     UiCtx ui = {ctx, {37, -1}, true, true};
     for (const auto& [row, cursor] : {std::pair(-1, 200), {24, 3724}, {7, 207}}) {
         ascii_set_cursor(ctx, row == 7 ? 0 : 37, row);
         ui.mouse = {37, row};
-        EXPECT_EQ(ui_button(&ui, row == 7 ? "" : "OK", 0, 7), false) << row;
+        EXPECT_FALSE(ui_button(&ui, row == 7 ? "" : "OK", 0, 7)) << row;
         EXPECT_EQ(ctx->cursor.x * 100 + ctx->cursor.y, cursor) << "an empty text stays on its row";
     }
-    EXPECT_EQ(display.Text(37, 24, "¤¤"), "¤¤");
     ui = {ctx, {37, 24}, true, false};
     ascii_set_cursor(ctx, 37, 24);
     EXPECT_TRUE(ui_button(&ui, "OK", 0, 7)) << "rows are tested only when asked";
+    ascii_box(ctx, -2, 5, 3, 7, 0, 7);  // cut off at the left edge: no corners of its own there
+    ascii_box(ctx, 8, 5, 9, 6, 0, 7);   // one cell: the top left corner
+    EXPECT_EQ(display.Text(0, 5, "──┐¤¤¤¤¤┌") + display.Text(0, 6, "──┘"), "──┐¤¤¤¤¤┌──┘");
 }
 
 TEST(Display, AViolatedPreconditionStopsTheProgramNamingTheExpression) {
