@@ -51,6 +51,9 @@ void ascii_destroy(AsciiCtx** ctx)
 {
     if (!*ctx)
         return;
+    // The buffer may be freed and another one allocated in its place.
+    if ((*ctx)->pixels == g_picture_record.pixels)
+        g_picture_record.pixels = nullptr;
     free((*ctx)->char_data);
     delete *ctx;
     *ctx = nullptr;
@@ -106,21 +109,45 @@ void ascii_put_char(AsciiCtx* ctx, uint32_t code)
         ctx->cursor.x += 1;
 }
 
+// A plain loop of unknown length stays one pixel at a time, several times slower than a memset;
+// the C library fills 32-bit values as fast as memset fills bytes: wmemset where wchar_t is 32
+// bits wide, and __stosd on Windows, where it is 16.
+static void fill_pixels(uint32_t* pixels, uint32_t value, int32_t count)
+{
+#ifdef _WIN32
+    __stosd(reinterpret_cast<unsigned long*>(pixels), value, size_t(count));
+#else
+    static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset fills 32-bit pixels");
+    wmemset(reinterpret_cast<wchar_t*>(pixels), wchar_t(value), size_t(count));
+#endif
+}
+
+// A recorded picture on the same background differs from the cleared one only in the cells
+// drawn since its last clear: a board frame repaints some 300 of the 2,000, and each run of
+// them on a row is filled one pixel row at a time.
+static void clear_drawn_cells(uint32_t* pixels, const PictureRecord& record)
+{
+    for (int32_t row = 0; row < ASCII_ROWS; ++row)
+        for (int32_t column = 0, end = 0; column < ASCII_COLUMNS; column = end + 1)
+        {
+            for (end = column; end < ASCII_COLUMNS && record.cells[row][end].drawn; ++end)
+                continue;
+            for (int32_t y = row * ASCII_H; end > column && y < (row + 1) * ASCII_H; ++y)
+                fill_pixels(pixels + y * PICTURE_W + column * ASCII_W, record.background, (end - column) * ASCII_W);
+        }
+}
+
 void ascii_clear(AsciiCtx* ctx)
 {
     ASSERT(ctx->bg_color >= 0);
     ASSERT(ctx->bg_color < 16);
-    // A plain loop of unknown length stays one pixel at a time, several times slower than a
-    // memset; the C library fills 32-bit values as fast as memset fills bytes: wmemset where
-    // wchar_t is 32 bits wide, and __stosd on Windows, where it is 16.
     const uint32_t value = g_palette[ctx->bg_color];
-#ifdef _WIN32
-    __stosd(reinterpret_cast<unsigned long*>(ctx->pixels), value, size_t(ctx->pixel_count));
-#else
-    static_assert(sizeof(wchar_t) == sizeof(uint32_t), "wmemset fills 32-bit pixels");
-    wmemset(reinterpret_cast<wchar_t*>(ctx->pixels), wchar_t(value), size_t(ctx->pixel_count));
-#endif
-    if (ctx->pixel_count == PICTURE_W * PICTURE_H)
+    const bool whole = ctx->pixel_count == PICTURE_W * PICTURE_H;
+    if (whole && ctx->pixels == g_picture_record.pixels && value == g_picture_record.background)
+        clear_drawn_cells(ctx->pixels, g_picture_record);
+    else
+        fill_pixels(ctx->pixels, value, ctx->pixel_count);
+    if (whole)
     {
         g_picture_record.pixels = ctx->pixels;
         g_picture_record.background = value;

@@ -10,6 +10,7 @@
 #include "game/game.h"
 #include "main/clock.h"
 #include "main/loop.h"
+#include "main/platform.h"
 #include "main/window.h"
 
 constexpr int EXIT_SDL_FAILED = -1;
@@ -21,6 +22,7 @@ int main(int, char*[])
     // The diagnostics are single lines; they must show up at once even through a pipe.
     setvbuf(stdout, nullptr, _IOLBF, 0);
     timer_init();
+    platform_relax_timers();
     // When the window and its surface briefly differ in size, sdl12-compat scales the surface;
     // the game's pixels should stay sharp then. A user's own choice is kept.
     setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);

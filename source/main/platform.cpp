@@ -30,9 +30,19 @@ void platform_local_time(int64_t seconds, tm* local)
     _localtime64_s(local, &when);
 }
 
+// Windows timers wake at the system's tick already.
+void platform_relax_timers()
+{
+}
+
 #else
 
+#ifdef __linux__
+#include <sys/prctl.h>
+#endif
+
 constexpr int64_t NANOSECONDS_PER_SECOND = 1000000000;
+constexpr unsigned long TIMER_SLACK_NANOSECONDS = 250000;
 
 int64_t platform_counter_frequency()
 {
@@ -56,6 +66,14 @@ void platform_local_time(int64_t seconds, tm* local)
 {
     time_t when = time_t(seconds);
     localtime_r(&when, local);
+}
+
+// Linux ends each sleep within a timer slack, 50 microseconds unless set.
+void platform_relax_timers()
+{
+#ifdef __linux__
+    prctl(PR_SET_TIMERSLACK, TIMER_SLACK_NANOSECONDS);
+#endif
 }
 
 #endif

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "ascii/raster.h"
 #include "game/neighbours.h"
 
 void ResetGame() {
@@ -50,6 +51,16 @@ std::string FrameKeepingTheRules(InputState* input, OutputState* output) {
     if (frame >= 0 && game.m_ctx->frame != frame && ReadText(output->frame_buffer, 0, 24, status) != status)
         return "the status line reads " + ReadText(output->frame_buffer, 0, 24, status) + ", not " + status;
 
+    // The picture is the recorded glyphs on the recorded background, as presenting and clearing assume.
+    if (game.m_ctx && game.m_ctx->frame % 64 == 0 && g_picture_record.pixels == output->frame_buffer) {
+        std::vector<uint32_t> drawn(size_t(PICTURE_W) * PICTURE_H, g_picture_record.background);
+        for (int32_t i = 0; i < ASCII_COLUMNS * ASCII_ROWS; ++i)
+            if (const PictureCell& cell = g_picture_record.cells[i / ASCII_COLUMNS][i % ASCII_COLUMNS]; cell.drawn)
+                ascii_raster_glyph(drawn.data(), i % ASCII_COLUMNS * ASCII_W, i / ASCII_COLUMNS * ASCII_H, cell.code,
+                                   g_palette[cell.color], g_palette[cell.bg_color]);
+        if (memcmp(drawn.data(), output->frame_buffer, drawn.size() * 4) != 0)
+            return "the picture is not what its record says";
+    }
     const int32_t width = game.m_board.GetWidth(), height = game.m_board.GetHeight();
     if (game.m_fogofwar.GetWidth() != width || game.m_markings.GetWidth() != width ||
         game.m_fogofwar.GetHeight() != height || game.m_markings.GetHeight() != height)
