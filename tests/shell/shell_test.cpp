@@ -21,20 +21,13 @@ static int32_t s_flips;               // calls of SDL_Flip
 static int32_t s_frames;              // calls of the tests' frame, which fills the picture with its number
 static bool s_present, s_slow;        // whether the frame asks to be shown, or overruns the frame time
 
-extern "C" void __wrap_SDL_Delay(Uint32 milliseconds) {
-    s_delays.push_back(milliseconds);
-    __real_SDL_Delay(milliseconds);
-}
-
-extern "C" int __wrap_SDL_Flip(SDL_Surface* screen) {
-    return ++s_flips, __real_SDL_Flip(screen);
-}
+extern "C" void __wrap_SDL_Delay(Uint32 milliseconds) { s_delays.push_back(milliseconds), __real_SDL_Delay(milliseconds); }
+extern "C" int __wrap_SDL_Flip(SDL_Surface* screen) { return ++s_flips, __real_SDL_Flip(screen); }
 
 static void TestFrame(InputState*, OutputState* output) {
     std::fill_n(output->frame_buffer, PICTURE_W * PICTURE_H, 0xFF000000u + ++s_frames);
     output->present = s_present;
-    if (s_slow)
-        __real_SDL_Delay(20);
+    s_slow ? __real_SDL_Delay(20) : void();
 }
 
 // Events as their type and two numbers: a position, a button, a key and its modifiers, a size.
@@ -70,8 +63,7 @@ protected:
     void TearDown() override { SDL_Quit(), testing::internal::GetCapturedStdout(); }
     bool Iterate() {  // one iteration of the loop; whether it ran the frame
         const int32_t before = s_frames;
-        loop_iteration(&loop, TestFrame);
-        return s_frames > before;
+        return loop_iteration(&loop, TestFrame), s_frames > before;
     }
 
     std::vector<uint32_t> frame_buffer = std::vector<uint32_t>(size_t(PICTURE_W) * PICTURE_H);
@@ -139,7 +131,8 @@ TEST_F(Shell, TheWindowShowsThePictureAtTheLargestWholeScaleCentredOnTheMargin) 
     on_resize(16384, 400);  // SDL 1.2's 16-bit pitch cannot say how long its rows are
     EXPECT_EQ(Fields({g_screen->w, g_screen->h, g_scale, g_redraw}), Fields({1280, 800, 2, 1}));
     EXPECT_FALSE(open_window(1 << 30, 400));
-    EXPECT_EQ(testing::internal::GetCapturedStderr().find("Could not resize the window to 16384 x 400: "), 0u);
+    EXPECT_EQ(testing::internal::GetCapturedStderr().substr(0, 115), "Could not resize the window to 16384 x 400: 16384 "
+              "pixels is wider than SDL can describe\nCould not open the window: ");
     testing::internal::CaptureStdout();
 }
 
@@ -199,9 +192,7 @@ TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStillAndIterati
         EXPECT_TRUE(Iterate());
         EXPECT_EQ(ScreenPixel(1279, 799) - s_frames + loop.output.present * 100 + loop.idle_frames, 0xFF000000u);
     }
-    s_slow = true;
-    s_delays.clear();
-    Iterate();
+    s_slow = true, s_delays.clear(), Iterate();
     EXPECT_TRUE(s_delays.empty()) << "an overrun neither sleeps nor yields";
 }
 

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "ascii/raster.h"
-#include "game/neighbours.h"
 
 void ResetGame() {
     if (g_game.m_newgame_menu)
@@ -41,7 +40,6 @@ std::string FrameKeepingTheRules(InputState* input, OutputState* output) {
         marks += !shown && game.m_markings.Cells()[i], revealed[CellSuit(game.m_board.Cells()[i])] += shown;
     }
     const int32_t frame = game.m_ctx ? game.m_ctx->frame : -1;
-    const std::vector<uint32_t> board_before(game.m_board.Cells(), game.m_board.Cells() + size);
     ascii_set_ctx(nullptr);
     RunFrame(input, output);
     char status[80];  // the suit counters from column 15, whatever the width of the mine counter
@@ -74,22 +72,5 @@ std::string FrameKeepingTheRules(InputState* input, OutputState* output) {
         if (game.m_board.Cells()[i] == CELL_MINE && (game.m_board.Get(i % width + 1, i / width) == CELL_MINE ||
                                       game.m_board.Get(i % width, i / width + 1) == CELL_MINE))
             return "mines side by side";
-    // A new game shows, per suit, the first card with the most neighbours of its suit, if any has one.
-    // The very first frame deals and then plays its click as well, which may reveal more.
-    const bool dealt = (frame >= 0 || !(input->left_clicked || input->right_clicked)) &&
-                       (int32_t(board_before.size()) != width * height ||
-                        !std::equal(board_before.begin(), board_before.end(), game.m_board.Cells()));
-    int32_t best[4] = {}, shown[4] = {};
-    for (int32_t i = 0; dealt && i < width * height; ++i) {
-        const uint32_t suit = CellSuit(game.m_board.Cells()[i]);
-        const int32_t count = CountSameSuit(game.m_board, i % width, i / width);
-        if (game.m_fogofwar.Cells()[i] && (suit == SUIT_NONE || count <= best[suit] || shown[suit]))
-            return "a new game shows more than the first card with the most neighbours of its suit";
-        shown[suit] = game.m_fogofwar.Cells()[i] ? count : shown[suit];
-        best[suit] = std::max(best[suit], count);
-    }
-    if (dealt && (shown[SUIT_HEARTS] != best[SUIT_HEARTS] || shown[SUIT_DIAMONDS] != best[SUIT_DIAMONDS] ||
-                  shown[SUIT_CLUBS] != best[SUIT_CLUBS]))
-        return "a new game does not show the card of a suit with the most neighbours of its suit";
     return "";
 }

@@ -17,8 +17,9 @@ void ResetGame();
 InputState RandomInput(uint32_t bits);
 
 // Runs one frame and checks what must hold whatever the input: the 39 cards once each and mines
-// in the rest of the board, three grids of one size, no two mines side by side, and after a
-// board frame a status line that counts what the board held before it. Returns what broke.
+// in the rest of the board, three grids of one size, no two mines side by side, after a board
+// frame a status line that counts what the board held before it, and now and then a picture
+// that is what its record says. Returns what broke.
 std::string FrameKeepingTheRules(InputState* input, OutputState* output);
 
 enum Press : int32_t { NONE, LEFT, RIGHT, BOTH };

@@ -30,7 +30,7 @@ TEST(Display, EveryLeadByteDecodesToTheLengthItAnnounces) {
     EXPECT_EQ(code, 0x2080u) << "and reads zeros there";
 }
 
-TEST(Display, CharactersGoToTheCursorAndNewlinesToTheLeftMargin) {
+TEST(Display, CharactersGoToTheCursorNewlinesToTheLeftMarginAndAClearWipesThem) {
     TestDisplay display;
     AsciiCtx* ctx = display.ctx;
     auto write = [ctx](int32_t x, int32_t y, const char* text, bool line = false) {
@@ -39,22 +39,27 @@ TEST(Display, CharactersGoToTheCursorAndNewlinesToTheLeftMargin) {
         return ctx->cursor.x * 100 + ctx->cursor.y;
     };
     ctx->left_margin = 2;
-    EXPECT_EQ(write(5, 3, "AB\nD\xC3\xA9\x80"), 504);
-    EXPECT_EQ(display.Text(5, 3, "AB") + display.Text(2, 4, "D") + std::to_string(ctx->char_data[4 * 80 + 3] * 1000 + ctx->char_data[4 * 80 + 4]),
-              "ABD233000") << "233, then a lone 0x80";
+    EXPECT_EQ(write(5, 3, "AB\nD\xC3\xA9\x80") * 1000000 + ctx->char_data[4 * 80 + 3] * 1000 + ctx->char_data[4 * 80 + 4],
+              504233000) << "233, then a lone 0x80";
+    EXPECT_EQ(display.Text(5, 3, "AB") + display.Text(2, 4, "D"), "ABD");
     EXPECT_EQ(write(78, 6, "xy"), 207) << "the 80th character wraps";
-    EXPECT_EQ(write(5, 7, "", true), 208) << "a line not at column 0 ends in a newline";
+    EXPECT_EQ(write(5, 7, "", true) * 10000 + write(0, 9, "", true), 2080009) << "a line ends in a newline, unless at column 0";
     ctx->left_margin = 0;
-    EXPECT_EQ(write(0, 9, "", true) + write(0, 9, nullptr), 9 + 9) << "at column 0, none";
     EXPECT_EQ(write(70, 9, "0123456789", true), 10) << "wrapped at the edge already";
     ascii_printf(ctx, "%d:%s", 42, "x\ny");
-    ascii_printf(ctx, "%s", "");
     EXPECT_EQ(display.Text(0, 10, "42:x") + display.Text(0, 11, "y¤"), "42:xy¤");
     ascii_printf(ctx, "%s", std::string(4000, '\n').c_str());
     EXPECT_EQ(ctx->cursor.y, 11 + 3072) << "formatted output is cut to 3072 characters";
     const char* rules = "a\nbcd\n\xC3\xA9x\n";  // a newline at the end counts a last, empty line
     const Vec2i measured = ascii_measure(nullptr, rules, rules + strlen(rules)), empty = ascii_measure(nullptr, rules, rules);
     EXPECT_EQ(measured.x * 1000 + measured.y * 100 + empty.x * 10 + empty.y, 3400);
+    // A clear after a clear on the same background wipes what was drawn between them, and a clear
+    // on another background all of the picture.
+    for (const int32_t background : {1, 1, 2}) {
+        ascii_set_color(ctx, 7, background), ascii_clear(ctx), ascii_set_cursor(ctx, 0, 0), ascii_put_char(ctx, 'a');
+        ascii_clear(ctx);
+        EXPECT_EQ(ReadCell(display.picture.data(), 0, 0).glyph * 100 + ReadCell(display.picture.data(), 79, 24).bg, ' ' * 100 + background);
+    }
 }
 
 // Pixel k of row r of a glyph: bit x mod 32 of word x / 32 of the atlas row's eight words.
@@ -105,7 +110,8 @@ TEST(Display, AButtonAboveTheFirstRowOrOnTheLastIsNotDrawnAndABoxIsCutOffAtTheEd
     }
     ui = {ctx, {37, 24}, true, false};
     ascii_set_cursor(ctx, 37, 24);
-    EXPECT_TRUE(ui_button(&ui, "OK", 0, 7)) << "rows are tested only when asked";
+    EXPECT_TRUE(ui_button(&ui, "OK", 7, 0)) << "rows are tested only when asked";
+    EXPECT_EQ(ReadCell(display.picture.data(), 37, 24).fg, 0) << "a black background of its own, swapped when hovered";
     ascii_box(ctx, -2, 5, 3, 7, 0, 7);  // cut off at the left edge: no corners of its own there
     ascii_box(ctx, 8, 5, 9, 6, 0, 7);   // one cell: the top left corner
     EXPECT_EQ(display.Text(0, 5, "──┐¤¤¤¤¤┌") + display.Text(0, 6, "──┘"), "──┐¤¤¤¤¤┌──┘");

@@ -44,7 +44,7 @@ TEST(Rules, SeedsFromTheDateOrTheClocksStartTheMinimalStandardGeneratorThatShuff
     EXPECT_EQ(std::vector<uint32_t>(g_game.m_board.Cells(), g_game.m_board.Cells() + 45), today);
 }
 
-const std::string START_ROW = " --  --  --  8♦  --  --  --  --  --  ", BLANK(40, ' ');
+const std::string START_ROW = " --  --  --  8♦  --  --  --  --  --    ", BLANK(40, ' ');
 
 class DailyGame : public Play {
 protected:
@@ -127,6 +127,7 @@ TEST_F(DailyGame, TheMenuStartsEveryKindOfGameOrLeavesTheOldOne) {
          {-1, 0, NONE, 23, 6, "┌" + bar + "┐"},
          {-1, 0, NONE, 23, 8, "│    Daily game      (6 mines)   │"},
          {-1, 0, NONE, 23, 18, "│           < CANCEL >           │"},
+         {-1, 0, NONE, 23, 19, "└" + bar + "┘"},
          {28, 8, RIGHT, 23, 8, "│ "},  // the right button does nothing
          {21, 2, LEFT, 20, 2, " -- "},  // nor a click beside the box, on the board
          {45, 18, LEFT, 35, 18, "< CANCEL >"},
