@@ -1,7 +1,7 @@
-// The character screen's share of a frame: clearing the 640x400 picture and rasterising a
-// typical (300) and a full screen (2000) of glyphs, each beside a memset of the same number of
-// bytes in the same run. Targets: the clear within 1.2 times its memset; 2000 glyphs (2000 x 128
-// pixels) within 4 times a memset of those pixels.
+// The character screen's share of a frame: clearing the whole 640x400 picture, clearing it and
+// drawing a typical (300) and a full screen (2000) of glyphs again, and rasterising them, each
+// beside a memset of the same number of bytes in the same run. Targets: the whole clear within
+// 1.2 times its memset; 2000 glyphs (2000 x 128 pixels) within 4 times a memset of those pixels.
 //
 // On a shared machine separate benchmarks see different neighbours, so the *VersusMemset ones
 // also time the memset and the drawing alternately in each iteration and report the ratio.
@@ -43,6 +43,14 @@ static void clear_picture(AsciiCtx* ctx)
     ascii_clear(ctx);
 }
 
+// A clear on the background of the last one repaints only the cells drawn since; backgrounds
+// that take turns make every clear paint the whole picture.
+static void clear_whole_picture(AsciiCtx* ctx)
+{
+    ascii_set_color(ctx, 0, ctx->bg_color == 3 ? 4 : 3);
+    ascii_clear(ctx);
+}
+
 static void memset_pixels(Screen* screen, int32_t pixels)
 {
     memset(screen->pixels.data(), 0, size_t(pixels) * sizeof(uint32_t));
@@ -63,7 +71,7 @@ static void BM_Clear(benchmark::State& state)
     Screen screen;
     for (auto _ : state)
     {
-        clear_picture(screen.ctx);
+        clear_whole_picture(screen.ctx);
         benchmark::ClobberMemory();
     }
 }
@@ -129,7 +137,7 @@ static void run_versus_memset(benchmark::State& state, Screen* screen, int32_t m
 static void BM_ClearVersusMemset(benchmark::State& state)
 {
     Screen screen;
-    run_versus_memset(state, &screen, PICTURE_PIXELS, [&] { clear_picture(screen.ctx); });
+    run_versus_memset(state, &screen, PICTURE_PIXELS, [&] { clear_whole_picture(screen.ctx); });
 }
 BENCHMARK(BM_ClearVersusMemset);
 
