@@ -42,8 +42,9 @@ extern AsciiCtx* g_ascii_ctx;
 // per cell the glyph drawn there last since, in its colours. Glyphs cover whole cells and nothing
 // else writes the frame buffer, so two equal records stand for two byte-identical pictures: the
 // shell compares these 16 KB instead of the picture's megabyte to know whether a picture needs
-// sending again. It follows the frame buffer last cleared whole; a smaller clear of that buffer
-// leaves it unknown until the next whole one.
+// sending again, and a clear to the same colour repaints only the cells drawn. It follows the
+// frame buffer last cleared whole; a smaller clear of that buffer, or the end of a context over
+// it, leaves it unknown until the next whole clear.
 struct PictureCell
 {
     uint32_t code;  // as written; a cell not drawn since the clear is all zero

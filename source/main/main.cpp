@@ -1,7 +1,7 @@
-// The program's entry: starts the clocks, picks SDL's presentation path, starts SDL and the
-// window, reports how long that took, owns the frame buffer and runs the main loop with the
-// game's frame until the player quits. The game itself is created by its first frame; everything
-// it allocates lives until the process ends.
+// The program's entry: starts the clocks, relaxes the timers, picks SDL's presentation path,
+// starts SDL and the window, reports how long that took, owns the frame buffer and runs the main
+// loop with the game's frame until the player quits. The game itself is created by its first
+// frame; everything it allocates lives until the process ends.
 #include <SDL.h>
 
 #include <cstdio>
