@@ -27,7 +27,8 @@ extern "C" int __wrap_SDL_Flip(SDL_Surface* screen) { return ++s_flips, __real_S
 static void TestFrame(InputState*, OutputState* output) {
     std::fill_n(output->frame_buffer, PICTURE_W * PICTURE_H, 0xFF000000u + ++s_frames);
     output->present = s_present;
-    s_slow ? __real_SDL_Delay(20) : void();
+    if (s_slow)
+        __real_SDL_Delay(20);
 }
 
 // Events as their type and two numbers: a position, a button, a key and its modifiers, a size.
@@ -192,7 +193,9 @@ TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStillAndIterati
         EXPECT_TRUE(Iterate());
         EXPECT_EQ(ScreenPixel(1279, 799) - s_frames + loop.output.present * 100 + loop.idle_frames, 0xFF000000u);
     }
-    s_slow = true, s_delays.clear(), Iterate();
+    s_slow = true;
+    s_delays.clear();
+    Iterate();
     EXPECT_TRUE(s_delays.empty()) << "an overrun neither sleeps nor yields";
 }
 
