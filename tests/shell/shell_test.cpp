@@ -17,9 +17,8 @@ extern "C" void __real_SDL_Delay(Uint32 milliseconds);
 extern "C" int __real_SDL_Flip(SDL_Surface* screen);
 
 static std::vector<Uint32> s_delays;  // every SDL_Delay the shell asked for
-static int32_t s_flips;               // calls of SDL_Flip
-static int32_t s_frames;              // calls of the tests' frame, which fills the picture with its number
-static bool s_present, s_slow;        // whether the frame asks to be shown, or overruns the frame time
+static int32_t s_flips, s_frames;     // calls of SDL_Flip, and of the tests' frame, which fills the picture with its number
+static bool s_present;                // whether the frame asks to be shown
 
 extern "C" void __wrap_SDL_Delay(Uint32 milliseconds) { s_delays.push_back(milliseconds), __real_SDL_Delay(milliseconds); }
 extern "C" int __wrap_SDL_Flip(SDL_Surface* screen) { return ++s_flips, __real_SDL_Flip(screen); }
@@ -27,8 +26,6 @@ extern "C" int __wrap_SDL_Flip(SDL_Surface* screen) { return ++s_flips, __real_S
 static void TestFrame(InputState*, OutputState* output) {
     std::fill_n(output->frame_buffer, PICTURE_W * PICTURE_H, 0xFF000000u + ++s_frames);
     output->present = s_present;
-    if (s_slow)
-        __real_SDL_Delay(20);
 }
 
 // Events as their type and two numbers: a position, a button, a key and its modifiers, a size.
@@ -42,7 +39,8 @@ static void Push(const std::vector<std::array<int32_t, 3>>& events) {
             event.key.keysym.sym = SDLKey(a), event.key.keysym.mod = SDLMod(b);
         else if (type == SDL_VIDEORESIZE)
             event.resize.w = a, event.resize.h = b;
-        event.button.button = type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP ? Uint8(a) : event.button.button;
+        else
+            event.button.button = Uint8(a);  // the button, or nothing an event of its kind reads
         ASSERT_EQ(SDL_PushEvent(&event), 0) << SDL_GetError();
     }
 }
@@ -58,7 +56,7 @@ protected:
         ASSERT_TRUE(open_window(START_WINDOW_W, START_WINDOW_H));
         timer_init();
         loop_start(&loop, frame_buffer.data());
-        s_delays.clear(), s_frames = 0, s_present = s_slow = false;
+        s_delays.clear(), s_frames = 0, s_present = false;
         testing::internal::CaptureStdout();  // resizes report themselves
     }
     void TearDown() override { SDL_Quit(), testing::internal::GetCapturedStdout(); }
@@ -100,12 +98,12 @@ TEST_F(Shell, EventsBecomeTheInputRecordInPicturePixels) {
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "RESIZE: 1500, 1000\n");
     Push({{SDL_QUIT}, {SDL_KEYDOWN, SDLK_F4}});
-    poll_input(&input, nullptr);
     testing::internal::CaptureStdout();
+    poll_input(&input, nullptr);
 }
 
 TEST_F(Shell, TheWindowShowsThePictureAtTheLargestWholeScaleCentredOnTheMargin) {
-    std::vector<uint32_t> picture(size_t(PICTURE_W) * PICTURE_H);
+    std::vector<uint32_t>& picture = frame_buffer;
     for (uint32_t i = 0; i < picture.size(); ++i)
         picture[i] = 0xFF000000u | (i * 2654435761u >> 8);
     const int32_t sizes[][5] = {{1920, 1080, 2, 320, 140}, {1000, 1000, 1, 180, 300}, {641, 401, 1, 0, 0}, {500, 300, 1, 0, 0},
@@ -156,23 +154,19 @@ TEST_F(Shell, AnUnchangedPictureIsSentAgainOnlyToAWindowThatLostIt) {
     ascii_destroy(&ctx);
 }
 
-// Unless it overran, an iteration sleeps the whole milliseconds left of the frame time, then,
-// after a frame, yields until the time is up.
-static void ExpectPaced(double start, bool frame_ran) {
-    ASSERT_GE(timer_seconds() - start, frame_ran ? FRAME_TIME : 0.0);
-    ASSERT_TRUE(s_delays.empty() || (s_delays[0] <= 16 && std::count(s_delays.begin() + 1, s_delays.end(), 0u) ==
-                                                               int64_t(s_delays.size()) - 1));
-    ASSERT_TRUE(frame_ran || s_delays.size() <= 1);
-    s_delays.clear();
-}
-
 TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStillAndIterationsArePaced) {
     int32_t runs = 0, last = 0;
     for (int32_t i = 1; i <= 62; ++i) {
         const double start = timer_seconds();
         const bool ran = Iterate();
         runs += ran, last = ran ? i : last;
-        ExpectPaced(start, ran);
+        // Unless it overran, an iteration sleeps the whole milliseconds left of the frame time,
+        // then, after a frame, yields until the time is up.
+        ASSERT_GE(timer_seconds() - start, ran ? FRAME_TIME : 0.0);
+        ASSERT_TRUE(s_delays.empty() || (s_delays[0] <= 16 && std::count(s_delays.begin() + 1, s_delays.end(), 0u) ==
+                                                                   int64_t(s_delays.size()) - 1));
+        ASSERT_TRUE(ran || s_delays.size() <= 1);
+        s_delays.clear();
     }
     EXPECT_EQ(runs * 100 + last, 5959) << "iterations 1 to 59";
     Push({{SDL_MOUSEMOTION, 1, 1}});
@@ -193,9 +187,8 @@ TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStillAndIterati
         EXPECT_TRUE(Iterate());
         EXPECT_EQ(ScreenPixel(1279, 799) - s_frames + loop.output.present * 100 + loop.idle_frames, 0xFF000000u);
     }
-    s_slow = true;
     s_delays.clear();
-    Iterate();
+    loop_iteration(&loop, [](InputState*, OutputState*) { __real_SDL_Delay(20); });
     EXPECT_TRUE(s_delays.empty()) << "an overrun neither sleeps nor yields";
 }
 

@@ -13,10 +13,6 @@ void ResetGame() {
     if (g_game.m_overlays.size() > 0)
         g_game.CloseRules();
     ascii_destroy(&g_game.m_ctx);
-    for (Grid<uint32_t>* grid : {&g_game.m_board, &g_game.m_markings})
-        grid->Resize(0, 0);
-    g_game.m_fogofwar.Resize(0, 0);
-    g_game.m_minehit = g_game.m_won = false;
 }
 
 InputState RandomInput(uint32_t bits) {
@@ -30,20 +26,20 @@ InputState RandomInput(uint32_t bits) {
     return input;
 }
 
+// The game asserts on every board frame that its three grids share one size.
 std::string FrameKeepingTheRules(InputState* input, OutputState* output) {
     const Game& game = g_game;
-    const int32_t size = game.m_board.GetWidth() * game.m_board.GetHeight();
-    int32_t mines = 0, hit = 0, marks = 0, revealed[4] = {};
-    for (int32_t i = 0; i < size; ++i) {
+    int32_t mines = 0, marks = 0, revealed[4] = {};  // by suit; a revealed mine under SUIT_NONE
+    for (int32_t i = 0; i < game.m_board.GetWidth() * game.m_board.GetHeight(); ++i) {
         const bool shown = game.m_fogofwar.Cells()[i];
-        mines += game.m_board.Cells()[i] == CELL_MINE, hit += shown && game.m_board.Cells()[i] == CELL_MINE;
-        marks += !shown && game.m_markings.Cells()[i], revealed[CellSuit(game.m_board.Cells()[i])] += shown;
+        mines += game.m_board.Cells()[i] == CELL_MINE, marks += !shown && game.m_markings.Cells()[i];
+        revealed[CellSuit(game.m_board.Cells()[i])] += shown;
     }
     const int32_t frame = game.m_ctx ? game.m_ctx->frame : -1;
     ascii_set_ctx(nullptr);
     RunFrame(input, output);
     char status[80];  // the suit counters from column 15, whatever the width of the mine counter
-    const int32_t n = snprintf(status, sizeof(status), " Mines: %d / %d", hit + marks, mines);
+    const int32_t n = snprintf(status, sizeof(status), " Mines: %d / %d", revealed[SUIT_NONE] + marks, mines);
     snprintf(status + n, sizeof(status) - n, "%*s♥: %d/13   ♦: %d/13   ♣: %d/13   ", std::max(0, 15 - n), "",
              revealed[SUIT_HEARTS], revealed[SUIT_DIAMONDS], revealed[SUIT_CLUBS]);
     if (frame >= 0 && game.m_ctx->frame != frame && ReadText(output->frame_buffer, 0, 24, status) != status)
@@ -59,18 +55,12 @@ std::string FrameKeepingTheRules(InputState* input, OutputState* output) {
         if (memcmp(drawn.data(), output->frame_buffer, drawn.size() * 4) != 0)
             return "the picture is not what its record says";
     }
-    const int32_t width = game.m_board.GetWidth(), height = game.m_board.GetHeight();
-    if (game.m_fogofwar.GetWidth() != width || game.m_markings.GetWidth() != width ||
-        game.m_fogofwar.GetHeight() != height || game.m_markings.GetHeight() != height)
-        return "grids of different sizes";
-    std::vector<uint32_t> cells(game.m_board.Cells(), game.m_board.Cells() + width * height);
+    const int32_t width = game.m_board.GetWidth(), size = width * game.m_board.GetHeight();
+    std::vector<uint32_t> cells(game.m_board.Cells(), game.m_board.Cells() + size);
     std::sort(cells.begin(), cells.end());
-    for (int32_t i = 0; i < width * height; ++i)
-        if (cells[i] != (i < 39 ? uint32_t((i / 3 + 1) << 4 | (i % 3 + 1)) : CELL_MINE))
-            return "not the 39 cards once each and mines";
-    for (int32_t i = 0; i < width * height; ++i)
-        if (game.m_board.Cells()[i] == CELL_MINE && (game.m_board.Get(i % width + 1, i / width) == CELL_MINE ||
-                                      game.m_board.Get(i % width, i / width + 1) == CELL_MINE))
-            return "mines side by side";
+    for (int32_t i = 0, x = 0, y = 0; i < size; x = ++i % width, y = i / width)
+        if (cells[i] != (i < 39 ? uint32_t((i / 3 + 1) << 4 | (i % 3 + 1)) : CELL_MINE) || (game.m_board.Get(x, y) == CELL_MINE &&
+            (game.m_board.Get(x + 1, y) == CELL_MINE || game.m_board.Get(x, y + 1) == CELL_MINE)))
+            return "not the 39 cards once each and mines, none side by side";
     return "";
 }

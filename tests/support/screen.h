@@ -1,6 +1,7 @@
-// Reads the 80x25 character screen back from a 640x400 picture, as a player sees it: per cell
-// its two palette colours and the glyph that the foreground draws. A cell of one colour reads
-// as a space. The same reading serves window-less tests and screenshots of the real window.
+// Reads the 80x25 character screen back from a 640x400 picture: per cell the glyph that the
+// display's record says it drew there, and the two palette colours of the cell's pixels. The
+// record is what the display keeps of the frame buffer it last cleared whole; glyphs drawn as
+// recorded are the rasteriser's own test and the random play's.
 #pragma once
 
 #include <cstdint>
@@ -10,22 +11,26 @@
 #include "ascii/ascii.h"
 
 struct ScreenCell {
-    int32_t glyph;   // -1: no glyph in two palette colours draws this cell
-    int32_t fg, bg;  // palette indices; fg -1 in a cell of one colour
+    int32_t glyph;   // a cell not drawn since the clear reads as a space; -1 if the record is of another picture
+    int32_t fg, bg;  // palette indices, -1 for none: the top-left pixel's colour, and any other in the cell
 };
 
 ScreenCell ReadCell(const uint32_t* picture, int32_t column, int32_t row);
 
-// As many cells of a row as `like` has characters, from `column` on, as UTF-8: code page 437
-// shapes as their Unicode look-alikes (♥ ♦ ♣ ☻ ─ │ ┌ ┐ └ ┘), an unreadable cell as '¤'.
+// A glyph as UTF-8: code page 437 shapes as their Unicode look-alikes (♥ ♦ ♣ ☻ ─ │ ┌ ┐ └ ┘),
+// one that has none as '¤'.
+std::string LookAlike(int32_t glyph);
+
+// As many cells of a row as `like` has characters, from `column` on.
 std::string ReadText(const uint32_t* picture, int32_t column, int32_t row, const std::string& like);
 
-// A display context over a picture of its own, first filled with a value no palette entry has.
+// A display context over a picture of its own, cleared so that the record follows it.
 struct TestDisplay {
-    std::vector<uint32_t> picture = std::vector<uint32_t>(size_t(PICTURE_W) * PICTURE_H, 0x12345678);
+    std::vector<uint32_t> picture = std::vector<uint32_t>(size_t(PICTURE_W) * PICTURE_H);
     OutputState output = {picture.data(), 0};
     AsciiCtx* ctx = ascii_create(&output);
 
+    TestDisplay() { ascii_clear(ctx); }
     ~TestDisplay() { ascii_destroy(&ctx); }
     std::string Text(int32_t column, int32_t row, const std::string& like) const {
         return ReadText(picture.data(), column, row, like);
