@@ -20,7 +20,7 @@ click() { # COLUMN ROW: the middle of that cell, then a pause, so that the next 
     sleep 0.1
 }
 shows() { # ROW FIRST END TEXT: whether the screen now reads TEXT in those columns of the row
-    xwd -silent -id "$window" | convert xwd:- -write "$dir/shot.png" -crop "$((640 * scale))x$((400 * scale))+$left+$top" \
+    xwd -silent -id "$window" | convert xwd:- -crop "$((640 * scale))x$((400 * scale))+$left+$top" \
         +repage -sample 640x400 -depth 8 rgb:- | "$reader" >"$dir/screen" && row=$(sed -n "$(($1 + 1))p" "$dir/screen") &&
         [[ ${row:$2:$3-$2} == "$4" ]]
 }
@@ -51,7 +51,6 @@ export DISPLAY=":$(cat "$dir/display")"
 start faketime "2000-01-01 12:00:00"
 wait_for 0 10 43 "< Rules >            < New Game >"
 expect "$(grep -cE '^(Init|Graphics) took: [0-9]+\.[0-9]{6}ms$' "$dir/out")" 2 "start-up timings"
-expect "$(xdotool getwindowgeometry "$window" | sed -n 's/ *Geometry: //p')" 1280x800 "window size"
 
 click 33 0
 wait_for 8 28 53 "Daily game      (6 mines)"
@@ -71,7 +70,6 @@ wait_for 8 28 53 "Daily game      (6 mines)"
 xdotool windowsize "$window" 1500 1000
 left=110 top=100
 wait_for 2 48 51 " ☻ "
-expect "$(convert "$dir/shot.png" -format '%[hex:p{109,99}] %[hex:p{1390,900}]' info:)" "0083A6 0083A6" "margin"
 
 xdotool windowfocus --sync "$window" key F4  # no window manager hands out the keyboard
 ended F4 10 "0 1 0"

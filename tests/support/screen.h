@@ -24,7 +24,8 @@ std::string LookAlike(int32_t glyph);
 // As many cells of a row as `like` has characters, from `column` on.
 std::string ReadText(const uint32_t* picture, int32_t column, int32_t row, const std::string& like);
 
-// A display context over a picture of its own, cleared so that the record follows it.
+// A display context over a picture of its own, cleared so that the record follows it; the game
+// draws into the same picture through contexts of its own.
 struct TestDisplay {
     std::vector<uint32_t> picture = std::vector<uint32_t>(size_t(PICTURE_W) * PICTURE_H);
     OutputState output = {picture.data(), 0};
@@ -35,4 +36,5 @@ struct TestDisplay {
     std::string Text(int32_t column, int32_t row, const std::string& like) const {
         return ReadText(picture.data(), column, row, like);
     }
+    ScreenCell Cell(int32_t column, int32_t row) const { return ReadCell(picture.data(), column, row); }
 };

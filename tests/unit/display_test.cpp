@@ -57,9 +57,9 @@ TEST(Display, CharactersGoToTheCursorNewlinesToTheLeftMarginAndAClearWipesThem) 
     // on another background all of the picture.
     for (const int32_t background : {1, 1, 2}) {
         ascii_set_color(ctx, 7, background), ascii_clear(ctx);
-        const int32_t corner = ReadCell(display.picture.data(), 79, 24).bg;
+        const int32_t corner = display.Cell(79, 24).bg;
         ascii_set_cursor(ctx, 0, 0), ascii_put_char(ctx, 'a'), ascii_clear(ctx);
-        EXPECT_EQ(ReadCell(display.picture.data(), 0, 0).fg * 100 + corner, -100 + background) << "a cell of one colour";
+        EXPECT_EQ(display.Cell(0, 0).fg * 100 + corner, -100 + background) << "a cell of one colour";
     }
 }
 
@@ -112,7 +112,7 @@ TEST(Display, AButtonAboveTheFirstRowOrOnTheLastIsNotDrawnAndABoxIsCutOffAtTheEd
     ui = {ctx, {37, 24}, true, false};
     ascii_set_cursor(ctx, 37, 24);
     EXPECT_TRUE(ui_button(&ui, "OK", 7, 0)) << "rows are tested only when asked";
-    EXPECT_EQ(ReadCell(display.picture.data(), 37, 24).fg, 0) << "a black background of its own, swapped when hovered";
+    EXPECT_EQ(display.Cell(37, 24).fg, 0) << "a black background of its own, swapped when hovered";
     ascii_box(ctx, -2, 5, 3, 7, 0, 7);  // cut off at the left edge: no corners of its own there
     ascii_box(ctx, 8, 5, 9, 6, 0, 7);   // one cell: the top left corner
     EXPECT_EQ(display.Text(0, 5, "──┐     ┌") + display.Text(0, 6, "──┘"), "──┐     ┌──┘");
