@@ -57,9 +57,13 @@ protected:
         timer_init();
         loop_start(&loop, frame_buffer.data());
         s_delays.clear(), s_frames = 0, s_present = false;
-        testing::internal::CaptureStdout();  // resizes report themselves
+        testing::internal::CaptureStdout();  // resizes report themselves, and so do failed checks
     }
-    void TearDown() override { SDL_Quit(), testing::internal::GetCapturedStdout(); }
+    void TearDown() override {
+        SDL_Quit();
+        const std::string output = testing::internal::GetCapturedStdout();
+        fputs(HasFailure() ? output.c_str() : "", stdout);
+    }
     bool Iterate() {  // one iteration of the loop; whether it ran the frame
         const int32_t before = s_frames;
         return loop_iteration(&loop, TestFrame), s_frames > before;
@@ -173,7 +177,7 @@ TEST_F(Shell, AFrameThatDoesNotAskToBeShownRunsUntilTheInputStaysStillAndIterati
         Push({{type, 3, 1}});
         EXPECT_TRUE(Iterate()) << type;
     }
-    while (Iterate())
+    for (int32_t i = 0; i < 60 && Iterate(); ++i)  // until the input has stayed still long enough
         continue;
     // A resize, even to the same size, is presented in its own iteration and wakes the frame.
     Push({{SDL_VIDEORESIZE, 1280, 800}});
