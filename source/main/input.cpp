@@ -2,7 +2,9 @@
 // picture pixels, so they depend on the scale and offsets in force when the event is handled: a
 // resize earlier in the same poll already changes the mapping of the motion after it. Positions
 // outside the picture are kept as they come out, below 0 or past the picture's size; what a
-// position means is left to the game.
+// position means is left to the game. A button event carries the position too, and it is taken:
+// a press may come with no motion before it (SDL 1.2 on Windows, a quick flick and click, a
+// tap), and the click belongs where it happened, not where the last motion left the mouse.
 //
 // The click flags live for one poll; the held flags for as long as the button is down:
 //   poll with press            left_down 1, left_clicked 1
@@ -23,8 +25,17 @@ static void request_quit(int32_t* running)
         *running = 0;
 }
 
-static void handle_button(InputState* input, uint8_t button, bool pressed)
+static void move_mouse(InputState* input, int32_t window_x, int32_t window_y)
 {
+    // Signed division truncates toward zero, so the pixel left of the picture is 0 too.
+    input->mouse_x = (window_x - g_offset_x) / g_scale;
+    input->mouse_y = (window_y - g_offset_y) / g_scale;
+}
+
+static void handle_button(InputState* input, const SDL_MouseButtonEvent& event, bool pressed)
+{
+    move_mouse(input, event.x, event.y);
+    const uint8_t button = event.button;
     if (button == LEFT_BUTTON)
     {
         input->left_down = pressed;
@@ -54,15 +65,13 @@ void poll_input(InputState* input, int32_t* running)
                 request_quit(running);
             break;
         case SDL_MOUSEMOTION:
-            // Signed division truncates toward zero, so the pixel left of the picture is 0 too.
-            input->mouse_x = (int32_t(event.motion.x) - g_offset_x) / g_scale;
-            input->mouse_y = (int32_t(event.motion.y) - g_offset_y) / g_scale;
+            move_mouse(input, event.motion.x, event.motion.y);
             break;
         case SDL_MOUSEBUTTONDOWN:
-            handle_button(input, event.button.button, true);
+            handle_button(input, event.button, true);
             break;
         case SDL_MOUSEBUTTONUP:
-            handle_button(input, event.button.button, false);
+            handle_button(input, event.button, false);
             break;
         case SDL_QUIT:
             request_quit(running);

@@ -37,7 +37,7 @@ ended() { # HOW SECONDS EXPECTED: the game ends within SECONDS of HOW; status, g
     expect "$status $(grep -cx 'Quiting....' "$dir/out") $(($(wc -l <"$dir/err") > 0))" "$3" "end on $1"
 }
 
-for driver in x11 no_such_driver; do  # no display, and a video driver SDL does not have
+for driver in "" x11 no_such_driver; do  # no display, named or not, and a video driver SDL lacks
     status=0
     env -u DISPLAY SDL_VIDEODRIVER=$driver "$game" >"$dir/out" 2>"$dir/err" || status=$?
     expect "$status $(wc -l <"$dir/out") $(grep -cxE 'Could not initialize SDL: .+\.' "$dir/out")" "255 1 1" \

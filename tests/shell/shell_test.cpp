@@ -79,8 +79,8 @@ TEST_F(Shell, EventsBecomeTheInputRecordInPicturePixels) {
     const std::pair<std::vector<std::array<int32_t, 3>>, Fields> polls[] = {
         // The events of a poll, then mouse x, y; left down, clicked; right down, clicked.
         {{{SDL_MOUSEMOTION, 1279, 799}}, {639, 399, 0, 0, 0, 0}},
-        {{{SDL_MOUSEBUTTONDOWN, 1}}, {639, 399, 1, 1, 0, 0}},  // a press keeps the mouse where it was
-        {{{SDL_MOUSEBUTTONUP, 1}, {SDL_MOUSEBUTTONDOWN, 3}, {SDL_MOUSEBUTTONUP, 3}}, {639, 399, 0, 0, 0, 1}},
+        {{{SDL_MOUSEBUTTONDOWN, 1}}, {0, 0, 1, 1, 0, 0}},  // a press where it happened: the top left
+        {{{SDL_MOUSEBUTTONUP, 1}, {SDL_MOUSEBUTTONDOWN, 3}, {SDL_MOUSEBUTTONUP, 3}}, {0, 0, 0, 0, 0, 1}},
         // A resize maps the motion after it: scale 2 about a picture 110 and 100 pixels in.
         {{{SDL_VIDEORESIZE, 1500, 1000}, {SDL_MOUSEMOTION, 109, 99}}, {0, 0, 0, 0, 0, 0}},
         {{{SDL_MOUSEMOTION, 108, 98}}, {-1, -1, 0, 0, 0, 0}},
