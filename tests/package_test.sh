@@ -14,4 +14,4 @@ lintian --fail-on error "$deb"
 for size in 16 32 48 64 128 256; do
     file "$unpacked/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size,"
 done
-bash "$root/tests/e2e/game_test.sh" "$unpacked/usr/games/brambledeck" "$1"
+bash "$root/tests/e2e/game_test.sh" "$1" "$unpacked/usr/games/brambledeck"
