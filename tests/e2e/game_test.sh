@@ -3,9 +3,10 @@
 # xdotool and read back from screenshots as the 80x25 character screen.
 #  1. Starts that cannot show a window: no display, with or without a video driver named, and a
 #     video driver SDL does not have.
-#  2. On 1 January 2000: the start-up report; the daily game picked from the menu and lost on its
-#     mine at (7, 0), column 49, row 2; the menu's still picture shown again after the window is
-#     unmapped and mapped and after a resize; keys other than F4 ignored; F4 quits.
+#  2. On 1 January 2000: the start-up report; the daily game picked from the menu, its jack of
+#     diamonds at (0, 0) revealed, its mine at (2, 1) marked and its mine at (7, 0) hit; the
+#     menu's still picture shown again after the window is unmapped and mapped and after a
+#     resize; keys other than F4 ignored; F4 quits.
 #  3. The ends a desktop brings: SIGTERM, Ctrl+C's SIGINT, and the X server gone.
 #   game_test.sh SCREENSHOT_TEXT GAME...    (GAME... is the command that starts the game)
 set -euo pipefail
@@ -40,9 +41,10 @@ poll() { # COMMAND...: tried every 50 ms for 10 s at most
     return 1
 }
 
-click() { # COLUMN ROW: the middle of that cell, then a pause, so that the next click has a poll
+click() { # COLUMN ROW [BUTTON]: the middle of that cell, then a pause, so that the next click
+    # has a poll of its own; the left button unless BUTTON is 3, the right
     local x=$((left + (8 * $1 + 4) * scale)) y=$((top + (16 * $2 + 8) * scale))
-    xdotool mousemove --sync --window "$window" $x $y click 1
+    xdotool mousemove --sync --window "$window" $x $y click "${3:-1}"
     sleep 0.1
 }
 
@@ -100,8 +102,13 @@ click 33 0
 wait_for 8 28 53 "Daily game      (6 mines)"
 click 30 8
 wait_for 2 20 57 " --  --  --  8♦  --  --  --  --  --  "
+click 21 2
+wait_for 2 20 57 " J♦  --  --  8♦  --  --  --  --  --  "
+click 29 4 3
+wait_for 4 20 57 " --  --  xx  --  --  3♥  --  --  --  "
 click 49 2
 wait_for 23 0 35 " GAME OVER - YOU HIT A MINE - BOOM!"
+wait_for 24 0 15 " Mines: 2 / 6  "
 
 # Over the open menu nothing flashes, so the picture stays the same: only a window that lost it,
 # unmapped and mapped again or resized, is sent it again.
