@@ -64,8 +64,9 @@ start() { # [WRAPPER...]: the game in the X server, its SIGINT not ignored as a 
     setsid env --default-signal=INT TZ=UTC FAKETIME_DONT_FAKE_MONOTONIC=1 SDL_VIDEODRIVER=x11 \
         SDL_AUDIODRIVER=dummy "$@" "${game[@]}" >"$dir/out" 2>"$dir/err" &
     pid=$!
-    window=$(poll xdotool search --onlyvisible --name '^Brambledeck Field$' 2>/dev/null | head -n 1) ||
+    window=$(poll xdotool search --onlyvisible --name '^Brambledeck Field$' 2>/dev/null) ||
         fail "no game window"
+    window=${window%%$'\n'*}
 }
 
 ended() { # HOW SECONDS EXPECTED: within SECONDS of HOW the game ends; its status, its goodbyes
