@@ -12,6 +12,7 @@ desktop-file-validate "$unpacked/usr/share/applications/$id.desktop"
 appstreamcli validate --no-net "$unpacked/usr/share/metainfo/$id.metainfo.xml"
 lintian --fail-on error "$deb"
 for size in 16 32 48 64 128 256; do
-    file "$unpacked/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "PNG image data, $size x $size,"
+    icon=$unpacked/usr/share/icons/hicolor/${size}x$size/apps/$id.png
+    file "$icon" | grep -q "PNG image data, $size x $size,"
 done
 bash "$root/tests/e2e/game_test.sh" "$1" "$unpacked/usr/games/brambledeck"

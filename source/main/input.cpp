@@ -2,9 +2,10 @@
 // picture pixels, so they depend on the scale and offsets in force when the event is handled: a
 // resize earlier in the same poll already changes the mapping of the motion after it. Positions
 // outside the picture are kept as they come out, below 0 or past the picture's size; what a
-// position means is left to the game. A button event carries the position too, and it is taken:
-// a press may come with no motion before it (SDL 1.2 on Windows, a quick flick and click, a
-// tap), and the click belongs where it happened, not where the last motion left the mouse.
+// position means is left to the game. A left or right button event carries the position too,
+// and it is taken: a press may come with no motion before it (SDL 1.2 on Windows, a quick flick
+// and click, a tap), and the click belongs where it happened, not where the last motion left the
+// mouse.
 //
 // The click flags live for one poll; the held flags for as long as the button is down:
 //   poll with press            left_down 1, left_clicked 1
@@ -32,22 +33,29 @@ static void move_mouse(InputState* input, int32_t window_x, int32_t window_y)
     input->mouse_y = (window_y - g_offset_y) / g_scale;
 }
 
+// Only the two buttons the game reads count; the middle button and the wheel change nothing.
 static void handle_button(InputState* input, const SDL_MouseButtonEvent& event, bool pressed)
 {
+    uint8_t* down;
+    uint8_t* clicked;
+    if (event.button == LEFT_BUTTON)
+    {
+        down = &input->left_down;
+        clicked = &input->left_clicked;
+    }
+    else if (event.button == RIGHT_BUTTON)
+    {
+        down = &input->right_down;
+        clicked = &input->right_clicked;
+    }
+    else
+    {
+        return;
+    }
     move_mouse(input, event.x, event.y);
-    const uint8_t button = event.button;
-    if (button == LEFT_BUTTON)
-    {
-        input->left_down = pressed;
-        if (pressed)
-            input->left_clicked = 1;
-    }
-    else if (button == RIGHT_BUTTON)
-    {
-        input->right_down = pressed;
-        if (pressed)
-            input->right_clicked = 1;
-    }
+    *down = pressed;
+    if (pressed)
+        *clicked = 1;
 }
 
 void poll_input(InputState* input, int32_t* running)

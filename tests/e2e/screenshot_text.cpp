@@ -10,32 +10,34 @@
 #include "support/screen.h"
 
 int main() {
-    std::vector<unsigned char> rgb(size_t(PICTURE_W) * PICTURE_H * 3);
-    if (fread(rgb.data(), 1, rgb.size(), stdin) != rgb.size()) {
-        fprintf(stderr, "expected %d x %d pixels of 8-bit RGB on standard input\n", PICTURE_W, PICTURE_H);
+    static unsigned char rgb[PICTURE_H][PICTURE_W][3];
+    if (fread(rgb, sizeof(rgb), 1, stdin) != 1) {
+        fprintf(stderr, "expected 640 x 400 pixels of 8-bit RGB on standard input\n");
         return 2;
     }
-    std::map<std::string, int32_t> glyphs;  // by their 16 rows of set pixels; of equal shapes the lowest code
-    const char* atlas = reinterpret_cast<const char*>(g_ascii_font.atlas);
-    for (int32_t glyph = 255; glyph >= 0; --glyph) {
-        std::string rows;
-        for (int32_t r = 0; r < ASCII_H; ++r)
-            rows += atlas[((glyph / 32) * ASCII_H + r) * 32 + glyph % 32];
-        glyphs[rows] = glyph;
+    // Glyphs by their 16 rows of set pixels, of equal shapes the lowest code: the atlas holds a
+    // glyph's row r at byte ((glyph / 32) * 16 + r) * 32 + glyph % 32.
+    const uint8_t* atlas = reinterpret_cast<const uint8_t*>(g_ascii_font.atlas);
+    std::map<std::string, uint32_t> glyphs;
+    for (uint32_t glyph = 255; glyph > 0; --glyph) {
+        std::string shape;
+        for (uint32_t r = 0; r < 16; ++r)
+            shape += char(atlas[(glyph / 32 * 16 + r) * 32 + glyph % 32]);
+        glyphs[shape] = glyph;
     }
-    glyphs[std::string(ASCII_H, '\0')] = ' ';
-    for (int32_t row = 0; row < ASCII_ROWS; ++row) {
-        std::string text;
-        for (int32_t column = 0; column < ASCII_COLUMNS; ++column) {
-            const unsigned char* cell = &rgb[size_t(row * ASCII_H * PICTURE_W + column * ASCII_W) * 3];
-            std::string shape(ASCII_H, '\0');
-            for (int32_t r = 0; r < ASCII_H; ++r)
-                for (int32_t k = 0; k < ASCII_W; ++k)
-                    shape[r] = char(shape[r] | (memcmp(cell + (r * PICTURE_W + k) * 3, cell, 3) != 0) << k);
-            const auto found = glyphs.find(shape);
-            text += LookAlike(found == glyphs.end() ? -1 : found->second);
+    for (int32_t row = 0; row < 25; ++row) {
+        for (int32_t column = 0; column < 80; ++column) {
+            std::string shape(16, '\0');
+            for (int32_t r = 0; r < 16; ++r) {
+                for (int32_t k = 0; k < 8; ++k) {
+                    const unsigned char* pixel = rgb[row * 16 + r][column * 8 + k];
+                    const bool set = memcmp(pixel, rgb[row * 16][column * 8], 3) != 0;
+                    shape[r] = char(shape[r] | set << k);
+                }
+            }
+            printf("%s", LookAlike(glyphs.count(shape) ? glyphs[shape] : 0).c_str());
         }
-        printf("%s\n", text.c_str());
+        printf("\n");
     }
     return 0;
 }

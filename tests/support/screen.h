@@ -1,28 +1,21 @@
-// Reads the 80x25 character screen back from a 640x400 picture: per cell the glyph that the
-// display's record says it drew there, and the two palette colours of the cell's pixels. The
-// record is what the display keeps of the frame buffer it last cleared whole; glyphs drawn as
-// recorded are the rasteriser's own test and the random play's.
+// The 80x25 character screen read back as text, for the tests to compare with text written out,
+// from the display's record of what it drew since it last cleared the picture. That the pixels
+// are what the record says is the rasteriser's own test and the random play's.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "ascii/ascii.h"
 
-struct ScreenCell {
-    int32_t glyph;   // a cell not drawn since the clear reads as a space; -1 if the record is of another picture
-    int32_t fg, bg;  // palette indices, -1 for none: the top-left pixel's colour, and any other in the cell
-};
+// A glyph as UTF-8: the suits, the mine and the box lines as their Unicode look-alikes
+// (♥ ♦ ♣ ☻ ─ │ ┌ ┐ └ ┘), printable ASCII as itself, any other glyph as '¤'.
+std::string LookAlike(uint32_t glyph);
 
-ScreenCell ReadCell(const uint32_t* picture, int32_t column, int32_t row);
-
-// A glyph as UTF-8: code page 437 shapes as their Unicode look-alikes (♥ ♦ ♣ ☻ ─ │ ┌ ┐ └ ┘),
-// one that has none as '¤'.
-std::string LookAlike(int32_t glyph);
-
-// As many cells of a row as `like` has characters, from `column` on.
-std::string ReadText(const uint32_t* picture, int32_t column, int32_t row, const std::string& like);
+// Rows first to last of a picture, each after a newline and without the blanks at its end; a
+// cell not drawn since the last clear reads as a blank, and every cell as '¤' when the record is
+// of another picture.
+std::string ReadRows(const uint32_t* picture, int32_t first, int32_t last);
 
 // A display context over a picture of its own, cleared so that the record follows it; the game
 // draws into the same picture through contexts of its own.
@@ -33,8 +26,14 @@ struct TestDisplay {
 
     TestDisplay() { ascii_clear(ctx); }
     ~TestDisplay() { ascii_destroy(&ctx); }
-    std::string Text(int32_t column, int32_t row, const std::string& like) const {
-        return ReadText(picture.data(), column, row, like);
+    std::string Rows(int32_t first, int32_t last) const {
+        return ReadRows(picture.data(), first, last);
     }
-    ScreenCell Cell(int32_t column, int32_t row) const { return ReadCell(picture.data(), column, row); }
+    // The colours a cell was drawn in.
+    int32_t Fg(int32_t column, int32_t row) const {
+        return g_picture_record.cells[row][column].color;
+    }
+    int32_t Bg(int32_t column, int32_t row) const {
+        return g_picture_record.cells[row][column].bg_color;
+    }
 };
