@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing, testing and packaging need.
-# Quiet and quick when everything is already there; safe to run again and again.
+# Installs the Debian packages that building, playing, testing and packaging need, or only the
+# packages named as arguments. Quiet and quick when everything is already there; safe to run
+# again and again.
+#   bash tools/install-deps.sh [PACKAGE...]
 set -euo pipefail
 
 packages=(
@@ -9,7 +11,9 @@ packages=(
   xvfb xdotool x11-apps imagemagick faketime
   dpkg-dev file desktop-file-utils appstream lintian
   clang libclang-rt-14-dev valgrind
+  emscripten python3 chromium
 )
+(($# == 0)) || packages=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

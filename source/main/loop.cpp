@@ -1,8 +1,9 @@
-// The main loop's iteration and its pacing. A frame that does not ask to be presented and sees
-// no change of input stops being run after IDLE_FRAME_LIMIT - 1 idle iterations, which lets a
-// still picture cost almost nothing. Pacing sleeps whole milliseconds and then, only after an
-// iteration that ran the frame, yields until the full frame time is over; an idle iteration
-// settles for the coarse sleep. Time lost to an overrun is not made up.
+// The main loop's iteration: its step and its pacing. A frame that does not ask to be presented
+// and sees no change of input stops being run after IDLE_FRAME_LIMIT - 1 idle iterations, which
+// lets a still picture cost almost nothing. Pacing sleeps whole milliseconds and then, only after
+// an iteration that ran the frame, yields until the full frame time is over; an idle iteration
+// settles for the coarse sleep. Time lost to an overrun is not made up. A browser, which must get
+// control back between steps, runs the step alone and does the pacing itself.
 #include "main/loop.h"
 
 #include <SDL.h>
@@ -39,9 +40,8 @@ void loop_start(MainLoop* loop, uint32_t* frame_buffer)
     loop->running = 1;
 }
 
-void loop_iteration(MainLoop* loop, FrameFunction frame)
+bool loop_step(MainLoop* loop, FrameFunction frame)
 {
-    const double iteration_start = timer_seconds();
     ++loop->idle_frames;
     bool frame_ran = false;
 
@@ -65,8 +65,13 @@ void loop_iteration(MainLoop* loop, FrameFunction frame)
         present_frame(loop->output.frame_buffer);
         loop->idle_frames = 0;
     }
+    return frame_ran;
+}
 
-    pace(iteration_start, frame_ran);
+void loop_iteration(MainLoop* loop, FrameFunction frame)
+{
+    const double iteration_start = timer_seconds();
+    pace(iteration_start, loop_step(loop, frame));
 }
 
 void run_main_loop(MainLoop* loop, FrameFunction frame)

@@ -26,7 +26,11 @@ struct MainLoop
 // (PICTURE_W x PICTURE_H pixels, owned by the caller) to the output record.
 void loop_start(MainLoop* loop, uint32_t* frame_buffer);
 
-// One iteration: poll, frame (unless idle), presentation, pacing.
+// The work of one iteration without its pacing: poll, frame (unless idle), presentation.
+// Returns whether the frame ran.
+bool loop_step(MainLoop* loop, FrameFunction frame);
+
+// One iteration: the step, then the pacing.
 void loop_iteration(MainLoop* loop, FrameFunction frame);
 
 // Iterations until running is cleared; the iteration that clears it is finished first.

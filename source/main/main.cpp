@@ -1,8 +1,12 @@
 // The program's entry: starts the clocks, relaxes the timers, picks SDL's presentation path,
 // starts SDL and the window, reports how long that took, owns the frame buffer and runs the main
 // loop with the game's frame until the player quits. The game itself is created by its first
-// frame; everything it allocates lives until the process ends.
+// frame; everything it allocates lives until the process ends. In a browser the loop's steps are
+// handed to the browser, which runs them until the page goes away.
 #include <SDL.h>
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +44,33 @@ static const char* start_sdl()
     return "no display found";
 }
 
+// After the last iteration: SDL shut down, the goodbye, and the exit status.
+static int shut_down()
+{
+    const bool window_lost = g_screen == nullptr;
+    SDL_Quit();
+    printf("Quiting....\n");
+    return window_lost ? EXIT_WINDOW_FAILED : 0;
+}
+
+#ifdef __EMSCRIPTEN__
+constexpr int STEPS_PER_SECOND = 60;
+
+// A browser shows the page and hands out its events only while the program is not running, so
+// the loop cannot keep control and wait out each frame as on the desktop: the browser calls one
+// step of it whenever 1/60 second is due. The step that polls a quit request (the page going
+// away) is the last.
+static void browser_step(void* loop_pointer)
+{
+    MainLoop* loop = static_cast<MainLoop*>(loop_pointer);
+    loop_step(loop, RunFrame);
+    if (loop->running)
+        return;
+    emscripten_cancel_main_loop();
+    shut_down();
+}
+#endif
+
 int main(int, char*[])
 {
     // The diagnostics are single lines; they must show up at once even through a pipe.
@@ -76,10 +107,11 @@ int main(int, char*[])
     uint32_t* frame_buffer = static_cast<uint32_t*>(calloc(size_t(PICTURE_W) * PICTURE_H, sizeof(uint32_t)));
     MainLoop loop;
     loop_start(&loop, frame_buffer);
+#ifdef __EMSCRIPTEN__
+    // Leaves main at once without unwinding it, so the loop record stays valid for the steps.
+    emscripten_set_main_loop_arg(browser_step, &loop, STEPS_PER_SECOND, true);
+#else
     run_main_loop(&loop, RunFrame);
-
-    const bool window_lost = g_screen == nullptr;
-    SDL_Quit();
-    printf("Quiting....\n");
-    return window_lost ? EXIT_WINDOW_FAILED : 0;
+    return shut_down();
+#endif
 }

@@ -1,5 +1,6 @@
 // The platform interface over Windows' performance counter and 64-bit time functions, and over
-// clock_gettime and localtime_r elsewhere.
+// clock_gettime and localtime_r elsewhere; in a browser, over the browser's own clock and
+// calendar, since Emscripten's time_t has 32 bits and would run out in January 2038.
 #include "main/platform.h"
 
 #ifdef _WIN32
@@ -39,10 +40,11 @@ void platform_relax_timers()
 
 #ifdef __linux__
 #include <sys/prctl.h>
+
+constexpr unsigned long TIMER_SLACK_NANOSECONDS = 250000;
 #endif
 
 constexpr int64_t NANOSECONDS_PER_SECOND = 1000000000;
-constexpr unsigned long TIMER_SLACK_NANOSECONDS = 250000;
 
 int64_t platform_counter_frequency()
 {
@@ -57,6 +59,44 @@ int64_t platform_counter()
     return int64_t(now.tv_sec) * NANOSECONDS_PER_SECOND + now.tv_nsec;
 }
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cmath>
+
+constexpr double MILLISECONDS_PER_SECOND = 1000.0;
+constexpr int32_t TM_YEAR_BASE = 1900;
+constexpr int32_t CALENDAR_FIELDS = 6;
+
+// The browser's calendar at a moment in milliseconds since the epoch, in the page's time zone:
+// year, month from 0, day of the month, hour, minute, second.
+EM_JS(void, read_browser_calendar, (double milliseconds, int32_t* fields), {
+    const date = new Date(milliseconds);
+    HEAP32.set([date.getFullYear(), date.getMonth(), date.getDate(), date.getHours(),
+                date.getMinutes(), date.getSeconds()], fields >> 2);
+});
+
+int64_t platform_calendar_seconds()
+{
+    return int64_t(std::floor(emscripten_date_now() / MILLISECONDS_PER_SECOND));
+}
+
+void platform_local_time(int64_t seconds, tm* local)
+{
+    int32_t fields[CALENDAR_FIELDS];
+    read_browser_calendar(double(seconds) * MILLISECONDS_PER_SECOND, fields);
+    *local = tm{};
+    local->tm_year = fields[0] - TM_YEAR_BASE;
+    local->tm_mon = fields[1];
+    local->tm_mday = fields[2];
+    local->tm_hour = fields[3];
+    local->tm_min = fields[4];
+    local->tm_sec = fields[5];
+}
+
+#else
+
 int64_t platform_calendar_seconds()
 {
     return int64_t(time(nullptr));
@@ -67,6 +107,8 @@ void platform_local_time(int64_t seconds, tm* local)
     time_t when = time_t(seconds);
     localtime_r(&when, local);
 }
+
+#endif
 
 // Linux ends each sleep within a timer slack, 50 microseconds unless set.
 void platform_relax_timers()

@@ -1,7 +1,9 @@
 // The window surface and how the picture is laid out in it. SDL may hand out a surface that
 // must be locked before its pixels are touched, or one of another depth than asked for; the
-// pixels are written only after both have been checked. A failed change of video mode leaves
-// SDL without a window surface, so the previous size is asked for once more before giving up.
+// pixels are written only after both have been checked. Its masks tell the byte order of its
+// pixels, into which the picture's pixels are brought on the way. A failed change of video mode
+// leaves SDL without a window surface, so the previous size is asked for once more before giving
+// up.
 //
 // Showing a picture costs SDL and the X server several copies of the whole enlarged picture,
 // while a game waiting for its player draws the same picture sixty times a second. So the
@@ -22,6 +24,8 @@
 
 // The margin around the picture has the colour the game screen clears to.
 static const int32_t MARGIN_COLOR_INDEX = 3;
+// The red mask of a surface whose pixels are the bytes R, G, B, A in memory (a browser's canvas).
+static const uint32_t RED_IN_LOW_BYTE = 0x000000FF;
 
 SDL_Surface* g_screen = nullptr;
 int32_t g_scale = START_SCALE;
@@ -68,6 +72,11 @@ static void end_pixel_access(SDL_Surface* surface)
 {
     if (SDL_MUSTLOCK(surface))
         SDL_UnlockSurface(surface);
+}
+
+static PixelOrder pixel_order(const SDL_Surface* surface)
+{
+    return surface->format->Rmask == RED_IN_LOW_BYTE ? PixelOrder::ABGR : PixelOrder::ARGB;
 }
 
 static void fill_surface(SDL_Surface* surface, uint32_t value)
@@ -129,7 +138,7 @@ void on_resize(int32_t width, int32_t height)
         }
     }
 
-    fill_surface(g_screen, g_palette[MARGIN_COLOR_INDEX]);
+    fill_surface(g_screen, pixel_in_order(g_palette[MARGIN_COLOR_INDEX], pixel_order(g_screen)));
     // Whole-number division gives the largest factor that fits in both directions. A surface
     // smaller than asked for still gets scale 1, as the mouse mapping divides by it.
     g_scale = std::max(1, std::min(g_screen->w / PICTURE_W, g_screen->h / PICTURE_H));
@@ -154,7 +163,8 @@ void present_frame(const uint32_t* frame_buffer)
     uint32_t* pixels = begin_pixel_access(g_screen);
     if (!pixels)
         return;
-    copy_picture_scaled(pixels, g_screen->pitch, g_scale, g_offset_x, g_offset_y, frame_buffer);
+    copy_picture_scaled(pixels, g_screen->pitch, g_scale, g_offset_x, g_offset_y, frame_buffer,
+                        pixel_order(g_screen));
     end_pixel_access(g_screen);
     SDL_Flip(g_screen);
     s_shown = drawn;

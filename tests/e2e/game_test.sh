@@ -8,16 +8,24 @@
 #     menu's still picture shown again after the window is unmapped and mapped and after a
 #     resize; keys other than F4 ignored; F4 quits.
 #  3. The ends a desktop brings: SIGTERM, Ctrl+C's SIGINT, and the X server gone.
+# With --browser, the game is the page built for browsers, served on 127.0.0.1 and opened in
+# Chromium's app window, whose console lines stand for the game's output. Part 2 alone, with a
+# browser's differences: the page's clock is pinned in the page, keys are left to the browser (F4
+# too), and closing the tab ends the game as F4 does on the desktop.
 #   game_test.sh SCREENSHOT_TEXT GAME...    (GAME... is the command that starts the game)
+#   game_test.sh --browser SCREENSHOT_TEXT PAGE_DIRECTORY
 set -euo pipefail
 export LC_ALL=C.UTF-8  # screen rows hold suit glyphs: cut them by characters
+browser=""
+[[ $1 != --browser ]] || { browser=1 && shift; }
 reader=$1
 shift
 game=("$@")
-dir=$(mktemp -d) xvfb="" pid="" window="" scale=2 left=0 top=0
+dir=$(mktemp -d) xvfb="" server="" pid="" window="" scale=2 left=0 top=0
 cleanup() { # whatever is still running, even after a failure that ended the game
     [[ -z $pid ]] || kill -- -"$pid" 2>/dev/null || true
     [[ -z $xvfb ]] || kill "$xvfb" || true
+    [[ -z $server ]] || kill "$server"
     wait
     rm -rf "$dir"
 }
@@ -81,7 +89,7 @@ ended() { # HOW SECONDS EXPECTED: within SECONDS of HOW the game ends; its statu
 }
 
 # Starts that cannot show a window: status -1 and one line with the reason, SDL's or the game's.
-for driver in "" x11 no_such_driver; do
+[[ $browser ]] || for driver in "" x11 no_such_driver; do
     status=0
     env -u DISPLAY SDL_VIDEODRIVER=$driver "${game[@]}" >"$dir/out" 2>"$dir/err" || status=$?
     expect "$status $(wc -l <"$dir/out")" "255 1" "status and lines, driver '$driver', no display"
@@ -94,7 +102,27 @@ Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 3840x2160x24 3>"$dir/display"
 xvfb=$!
 poll grep -q . "$dir/display" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$dir/display")"
-start faketime "2000-01-01 12:00:00"
+clock=(faketime "2000-01-01 12:00:00") quit=F4
+keys=(Escape q Return space F1 F5 alt+x ctrl+c ctrl+q)
+if [[ $browser ]]; then # its Date made noon of that day in Chromium's time zone, UTC as start sets
+    mkdir "$dir/page"
+    ln -s "$game"/brambledeck.{js,wasm} "$dir/page"
+    echo 'const noon = new Date(2000, 0, 1, 12).getTime();
+        Date = class extends Date { constructor(...t) { super(...(t.length ? t : [noon])); }
+                                    static now() { return noon; } };' >"$dir/page/clock.js"
+    sed 's|<head>|&<script src="clock.js"></script>|' "$game/index.html" >"$dir/page/index.html"
+    python3 -um http.server -b 127.0.0.1 -d "$dir/page" 0 >"$dir/server" 2>&1 &
+    server=$!
+    poll grep -qs http:// "$dir/server" || fail "no web server"
+    console='s/^\[[^]]*:CONSOLE[^]]*\] "\(.*\)", source: .*/\1/p'  # a console line's text
+    game=(bash -c 'chromium "${@:2}" 2>&1 | sed -un "$1"' - "$console" --no-sandbox --test-type
+        --app="$(grep -o 'http://[^/]*/' "$dir/server")" --user-data-dir="$dir/profile"
+        --window-position=0,0 --window-size=1280,800 --enable-logging=stderr --disable-gpu
+        --no-first-run --disable-quic --disable-background-networking --disable-component-update
+        --disable-sync)
+    clock=() keys=(Escape q Return space F4) quit=ctrl+w
+fi
+start "${clock[@]}"
 wait_for 0 10 43 "< Rules >            < New Game >"
 timings=$(grep -cE '^(Init|Graphics) took: [0-9]+\.[0-9]{6}ms$' "$dir/out")
 expect "$timings" 2 "start-up timings"
@@ -124,12 +152,13 @@ left=110 top=100
 wait_for 2 48 51 " ☻ "
 
 # No window manager hands out the keyboard: the window is given it. Keys other than F4 do
-# nothing: the click on < CANCEL > after them still closes the menu.
-xdotool windowfocus --sync "$window" key Escape q Return space F1 F5 alt+x ctrl+c ctrl+q
+# nothing: the click on < CANCEL > after them still closes the menu. A browser keeps every key.
+xdotool windowfocus --sync "$window" key "${keys[@]}"
 click 40 18
 wait_for 8 20 57 " --  --  --  --  --  --  --  --  --  "
-xdotool key F4
-ended F4 10 "0 1 0"
+xdotool key $quit
+ended $quit 10 "0 1 0"
+[[ -z $browser ]] || { echo "browser game test passed"; exit; }
 
 for signal in TERM INT; do # as F4 does: the iteration finished, the goodbye, status 0
     start
