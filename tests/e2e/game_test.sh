@@ -104,7 +104,7 @@ poll grep -q . "$dir/display" || fail "Xvfb did not start"
 export DISPLAY=":$(cat "$dir/display")"
 clock=(faketime "2000-01-01 12:00:00") quit=F4
 keys=(Escape q Return space F1 F5 alt+x ctrl+c ctrl+q)
-if [[ $browser ]]; then # its Date made noon of that day in Chromium's time zone, UTC as start sets
+if [[ $browser ]]; then # a script before the game's makes Date noon of that day, in UTC as started
     mkdir "$dir/page"
     ln -s "$game"/brambledeck.{js,wasm} "$dir/page"
     echo 'const noon = new Date(2000, 0, 1, 12).getTime();
