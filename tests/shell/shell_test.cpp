@@ -46,7 +46,7 @@ static void Push(const std::vector<Event>& events) {
             event.motion = {e.type, 0, 0, Uint16(e.a), Uint16(e.b), 0, 0};
         if (e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP)
             event.button = {e.type, 0, Uint8(e.a), 0, Uint16(e.b), Uint16(e.b)};
-        if (e.type == SDL_KEYDOWN)
+        if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP)
             event.key.keysym = {0, SDLKey(e.a), SDLMod(e.b), 0};
         if (e.type == SDL_VIDEORESIZE)
             event.resize = {e.type, e.a, e.b};
