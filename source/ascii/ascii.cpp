@@ -41,7 +41,8 @@ AsciiCtx* ascii_create(OutputState* output)
     ctx->pixels = output->frame_buffer;
     ctx->pixel_count = PICTURE_W * PICTURE_H;
     ctx->size = {ASCII_COLUMNS, ASCII_ROWS};
-    ctx->char_data = static_cast<uint32_t*>(calloc(size_t(ASCII_COLUMNS * ASCII_ROWS), sizeof(uint32_t)));
+    ctx->char_data =
+        static_cast<uint32_t*>(calloc(size_t(ASCII_COLUMNS * ASCII_ROWS), sizeof(uint32_t)));
     ctx->color = DEFAULT_COLOR;
     ctx->bg_color = DEFAULT_BG_COLOR;
     return ctx;
@@ -98,9 +99,11 @@ void ascii_put_char(AsciiCtx* ctx, uint32_t code)
     ASSERT(char_pos >= 0);
     ASSERT(char_pos < (ctx->size.x * ctx->size.y));
     ctx->char_data[char_pos] = code;
-    if (ctx->pixels == g_picture_record.pixels && uint32_t(ctx->cursor.x) < uint32_t(ASCII_COLUMNS) &&
-        uint32_t(ctx->cursor.y) < uint32_t(ASCII_ROWS))
-        g_picture_record.cells[ctx->cursor.y][ctx->cursor.x] = {code, ctx->color, ctx->bg_color, 1, 0};
+    const bool on_screen = uint32_t(ctx->cursor.x) < uint32_t(ASCII_COLUMNS) &&
+                           uint32_t(ctx->cursor.y) < uint32_t(ASCII_ROWS);
+    if (ctx->pixels == g_picture_record.pixels && on_screen)
+        g_picture_record.cells[ctx->cursor.y][ctx->cursor.x] = {code, ctx->color, ctx->bg_color,
+                                                                1, 0};
 
     // Compared before the step: a cursor in the last column a 32-bit number can name wraps too.
     if (ctx->cursor.x >= ctx->size.x - 1)
@@ -133,7 +136,8 @@ static void clear_drawn_cells(uint32_t* pixels, const PictureRecord& record)
             for (end = column; end < ASCII_COLUMNS && record.cells[row][end].drawn; ++end)
                 continue;
             for (int32_t y = row * ASCII_H; end > column && y < (row + 1) * ASCII_H; ++y)
-                fill_pixels(pixels + y * PICTURE_W + column * ASCII_W, record.background, (end - column) * ASCII_W);
+                fill_pixels(pixels + y * PICTURE_W + column * ASCII_W, record.background,
+                            (end - column) * ASCII_W);
         }
 }
 
@@ -186,7 +190,8 @@ const char* utf8_decode(const char* position, const char* end, uint32_t* code)
         b[i] = i < available ? uint8_t(position[i]) : 0;
 
     const uint8_t len = LENGTHS[b[0] >> 3];
-    const uint32_t assembled = (uint32_t(b[0] & MASK[len]) << 18) | (uint32_t(b[1] & TAIL_MASK) << 12) |
+    const uint32_t assembled = (uint32_t(b[0] & MASK[len]) << 18) |
+                               (uint32_t(b[1] & TAIL_MASK) << 12) |
                                (uint32_t(b[2] & TAIL_MASK) << 6) | uint32_t(b[3] & TAIL_MASK);
     *code = assembled >> SHIFTC[len];
 

@@ -6,7 +6,8 @@
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wimplicit-fallthrough"
 #define STB_SPRINTF_IMPLEMENTATION
-#define STB_SPRINTF_NOUNALIGNED  // byte copies: its word stores to odd addresses are undefined behaviour
+// Byte copies: its word stores to odd addresses are undefined behaviour.
+#define STB_SPRINTF_NOUNALIGNED
 #include <stb/stb_sprintf.h>
 #pragma GCC diagnostic pop
 

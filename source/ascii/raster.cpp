@@ -44,8 +44,8 @@ static constexpr RowMasks ROW_MASKS = make_row_masks();
 #define RASTER_VARIANTS
 #endif
 
-RASTER_VARIANTS void ascii_raster_glyph(uint32_t* frame_buffer, int32_t x0, int32_t y0, uint32_t code,
-                                        uint32_t fg, uint32_t bg)
+RASTER_VARIANTS void ascii_raster_glyph(uint32_t* frame_buffer, int32_t x0, int32_t y0,
+                                        uint32_t code, uint32_t fg, uint32_t bg)
 {
     const int32_t chr_width = g_ascii_font.chr_width;
     const int32_t chr_height = g_ascii_font.chr_height;
@@ -56,8 +56,8 @@ RASTER_VARIANTS void ascii_raster_glyph(uint32_t* frame_buffer, int32_t x0, int3
         code = ASCII_REPLACEMENT_GLYPH;
     const uint32_t glyphs_per_row = uint32_t(256 / ASCII_W);
     const uint32_t gy = (code / glyphs_per_row) * ASCII_H;
-    const uint8_t* rows = reinterpret_cast<const uint8_t*>(g_ascii_font.atlas) + gy * ATLAS_ROW_BYTES +
-                          code % glyphs_per_row;
+    const uint8_t* rows = reinterpret_cast<const uint8_t*>(g_ascii_font.atlas) +
+                          gy * ATLAS_ROW_BYTES + code % glyphs_per_row;
     const uint32_t difference = fg ^ bg;
 
     if (x0 >= g_clip_rect.left && y0 >= g_clip_rect.top && x0 <= g_clip_rect.right - ASCII_W &&

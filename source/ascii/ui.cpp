@@ -18,7 +18,8 @@ static uint32_t box_glyph(int32_t x, int32_t y, int32_t x0, int32_t y0, int32_t 
     return (x == x0 || x == x1 - 1) ? GLYPH_VERTICAL : GLYPH_SPACE;
 }
 
-void ascii_box(AsciiCtx* ctx, int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t fg, int32_t bg)
+void ascii_box(AsciiCtx* ctx, int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t fg,
+               int32_t bg)
 {
     ascii_set_color(ctx, fg, bg);
     for (int32_t y = y0; y < y1; ++y)
@@ -55,7 +56,8 @@ bool ui_button(UiCtx* ui, const char* text, int32_t fg, int32_t bg)
 
     // The span reaches one column past the text, so the cell right after a label answers too.
     const int64_t column = ctx->cursor.x;
-    const bool hovered = ctx->cursor.y == ui->mouse.y && column <= ui->mouse.x && ui->mouse.x < column + len + 1;
+    const bool hovered = ctx->cursor.y == ui->mouse.y && column <= ui->mouse.x &&
+                         ui->mouse.x < column + len + 1;
     if (hovered)
         ascii_set_color(ctx, bg, fg);
     else

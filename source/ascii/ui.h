@@ -21,7 +21,8 @@ constexpr uint32_t GLYPH_BOTTOM_RIGHT = 217;
 constexpr uint32_t GLYPH_TOP_LEFT = 218;
 
 // Frames columns x0..x1-1 and rows y0..y1-1 with single lines and fills the inside with spaces.
-void ascii_box(AsciiCtx* ctx, int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t fg, int32_t bg);
+void ascii_box(AsciiCtx* ctx, int32_t x0, int32_t y0, int32_t x1, int32_t y1, int32_t fg,
+               int32_t bg);
 
 // Writes text at the cursor; hovered (mouse on its row, within len + 1 columns of its start) it
 // shows the colours swapped. A negative colour keeps the context's current one. Returns whether

@@ -71,7 +71,10 @@ extern Game g_game;
 
 inline uint32_t CellSuit(uint32_t cell) { return cell & CELL_SUIT_MASK; }
 inline uint32_t CellRank(uint32_t cell) { return (cell >> CELL_RANK_SHIFT) & CELL_RANK_MASK; }
-inline bool IsRedSuit(uint32_t cell) { return CellSuit(cell) == SUIT_HEARTS || CellSuit(cell) == SUIT_DIAMONDS; }
+inline bool IsRedSuit(uint32_t cell)
+{
+    return CellSuit(cell) == SUIT_HEARTS || CellSuit(cell) == SUIT_DIAMONDS;
+}
 
 // Deals a new board of the given kind; any other code plays like GAME_NORMAL.
 void NewGame(int32_t type);

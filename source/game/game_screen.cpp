@@ -23,7 +23,8 @@ constexpr int32_t MINE_COUNTER_COLUMN = 1;
 constexpr int32_t SUIT_COUNTERS_COLUMN = 15;
 constexpr int32_t OUTCOME_COLUMN = 1;
 
-constexpr uint32_t SUIT_GLYPH_OFFSET = 2;  // suit code + 2: 3 heart, 4 diamond, 5 club; a mine's 0 + 2 is ☻
+// Suit code + 2: 3 heart, 4 diamond, 5 club; a mine's 0 + 2 is ☻.
+constexpr uint32_t SUIT_GLYPH_OFFSET = 2;
 
 // Indexed by the number of mines revealed.
 static const char* const LOSS_MESSAGES[] = {
@@ -114,7 +115,8 @@ static void DrawStatusLine(const Tallies& tallies)
 }
 
 // Indexed by rank; rank 0 is a mine's.
-static const char* const RANK_TEXTS[] = {"", "A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
+static const char* const RANK_TEXTS[] = {"",  "A",  "2", "3", "4", "5", "6",
+                                         "7", "8", "9", "10", "J", "Q", "K"};
 
 // The rank text and the suit glyph, zero-terminated; a mine has no rank and shows glyph 2.
 static void FormatLabel(uint32_t cell, char label[4])
@@ -141,7 +143,8 @@ static void DrawHiddenCell(Game& game, UiCtx* ui, const InputState* input, int32
     game.m_fogofwar.Set(x, y, FOG_REVEALED);
 }
 
-static void DrawRevealedCell(Game& game, UiCtx* ui, int32_t x, int32_t y, int32_t column, int32_t row)
+static void DrawRevealedCell(Game& game, UiCtx* ui, int32_t x, int32_t y, int32_t column,
+                             int32_t row)
 {
     const uint32_t cell = game.m_board.Get(x, y);
     const int32_t color = IsRedSuit(cell) ? COLOR_DARK_RED : COLOR_BLACK;

@@ -43,7 +43,10 @@ public:
             m_cells[i] = value;
     }
 
-    bool Contains(int32_t x, int32_t y) const { return x >= 0 && x < m_width && y >= 0 && y < m_height; }
+    bool Contains(int32_t x, int32_t y) const
+    {
+        return x >= 0 && x < m_width && y >= 0 && y < m_height;
+    }
 
     T Get(int32_t x, int32_t y) const { return Contains(x, y) ? m_cells[y * m_width + x] : T{}; }
 

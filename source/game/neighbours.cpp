@@ -24,8 +24,8 @@ static bool HasMineBit(uint32_t cell)
 }
 
 template <size_t N, typename Predicate>
-static int32_t CountNeighbours(const Grid<uint32_t>& board, int32_t x, int32_t y, const Offset (&offsets)[N],
-                               Predicate counts)
+static int32_t CountNeighbours(const Grid<uint32_t>& board, int32_t x, int32_t y,
+                               const Offset (&offsets)[N], Predicate counts)
 {
     int32_t count = 0;
     for (const Offset& offset : offsets)
@@ -38,7 +38,8 @@ int32_t CountSameSuit(const Grid<uint32_t>& board, int32_t x, int32_t y)
 {
     // Get rather than a raw read, so that a centre off the board cannot read past the cells.
     const uint32_t suit = CellSuit(board.Get(x, y));
-    return CountNeighbours(board, x, y, SURROUNDING, [suit](uint32_t cell) { return CellSuit(cell) == suit; });
+    return CountNeighbours(board, x, y, SURROUNDING,
+                           [suit](uint32_t cell) { return CellSuit(cell) == suit; });
 }
 
 int32_t CountOrthogonalMines(const Grid<uint32_t>& board, int32_t x, int32_t y)

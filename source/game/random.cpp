@@ -50,7 +50,8 @@ uint32_t MixTimeSeed(int64_t calendar_seconds, uint32_t tick_microseconds)
 {
     uint32_t seconds_low = uint32_t(calendar_seconds);
     uint32_t us = tick_microseconds;
-    uint32_t a = uint32_t((uint64_t(calendar_seconds) * TIME_MULTIPLIER + TIME_INCREMENT) >> TIME_SHIFT);
+    uint32_t a =
+        uint32_t((uint64_t(calendar_seconds) * TIME_MULTIPLIER + TIME_INCREMENT) >> TIME_SHIFT);
     uint32_t b = us * uint32_t(TIME_MULTIPLIER) + uint32_t(TIME_INCREMENT);
     uint32_t c = (a ^ b) * TIME_SCRAMBLE;
     uint32_t d = c ^ (us * TIME_TICK_MULTIPLIER + seconds_low);

@@ -12,4 +12,5 @@
     abort();
 }
 
-#define ASSERT(expression) ((expression) ? (void)0 : assertion_failed(#expression, __FILE__, __LINE__))
+#define ASSERT(expression) \
+    ((expression) ? (void)0 : assertion_failed(#expression, __FILE__, __LINE__))
