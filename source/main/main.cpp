@@ -74,18 +74,18 @@ static void browser_step(void* loop_pointer)
 int main(int, char*[])
 {
     // The diagnostics are single lines; they must show up at once even through a pipe.
-    setvbuf(stdout, nullptr, _IOLBF, 0);
+    platform_start_console();
     timer_init();
     platform_relax_timers();
     // When the window and its surface briefly differ in size, sdl12-compat scales the surface;
     // the game's pixels should stay sharp then. A user's own choice is kept.
-    setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);
+    platform_set_default_env("SDL12COMPAT_SCALE_METHOD", "nearest");
     // The picture reaches the window through SDL2, whose default renderer, OpenGL, runs on a
     // software rasteriser where there is no GPU. Measured in Xvfb, its software renderer drawing
     // straight into the window's framebuffer needs a fifth of the memory and a fraction of the
     // start-up time and of each flip (figures in README). A user's own choice is kept.
-    setenv("SDL_RENDER_DRIVER", "software", 0);
-    setenv("SDL_FRAMEBUFFER_ACCELERATION", "0", 0);
+    platform_set_default_env("SDL_RENDER_DRIVER", "software");
+    platform_set_default_env("SDL_FRAMEBUFFER_ACCELERATION", "0");
 
     const double t0 = timer_seconds();
     if (const char* failure = start_sdl())

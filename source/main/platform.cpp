@@ -1,7 +1,11 @@
-// The platform interface over Windows' performance counter and 64-bit time functions, and over
-// clock_gettime and localtime_r elsewhere; in a browser, over the browser's own clock and
-// calendar, since Emscripten's time_t has 32 bits and would run out in January 2038.
+// The platform interface over Windows' performance counter, 64-bit time functions and console,
+// and over clock_gettime, localtime_r and the C library's streams elsewhere; in a browser, over
+// the browser's own clock and calendar, since Emscripten's time_t has 32 bits and would run out
+// in January 2038.
 #include "main/platform.h"
+
+#include <cstdio>
+#include <cstdlib>
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
@@ -34,6 +38,31 @@ void platform_local_time(int64_t seconds, tm* local)
 // Windows timers wake at the system's tick already.
 void platform_relax_timers()
 {
+}
+
+static void attach_stream(FILE* stream, DWORD handle_id)
+{
+    if (!GetStdHandle(handle_id))
+        freopen("CONOUT$", "w", stream);
+}
+
+void platform_start_console()
+{
+    const bool given_both = GetStdHandle(STD_OUTPUT_HANDLE) && GetStdHandle(STD_ERROR_HANDLE);
+    if (!given_both && AttachConsole(ATTACH_PARENT_PROCESS))
+    {
+        attach_stream(stdout, STD_OUTPUT_HANDLE);
+        attach_stream(stderr, STD_ERROR_HANDLE);
+    }
+    // Windows' C runtime buffers a stream it is asked to buffer by lines as fully as any other.
+    setvbuf(stdout, nullptr, _IONBF, 0);
+}
+
+// Windows' C runtime has no setenv, and its _putenv_s replaces what is set.
+void platform_set_default_env(const char* name, const char* value)
+{
+    if (!getenv(name))
+        _putenv_s(name, value);
 }
 
 #else
@@ -116,6 +145,16 @@ void platform_relax_timers()
 #ifdef __linux__
     prctl(PR_SET_TIMERSLACK, TIMER_SLACK_NANOSECONDS);
 #endif
+}
+
+void platform_start_console()
+{
+    setvbuf(stdout, nullptr, _IOLBF, 0);
+}
+
+void platform_set_default_env(const char* name, const char* value)
+{
+    setenv(name, value, 0);
 }
 
 #endif
