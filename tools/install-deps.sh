@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing, testing and packaging need, or only the
+# Installs the Debian packages that building, playing, testing and packaging need, for Linux,
+# for browsers and for Windows (cross-built with mingw-w64, tested under Wine), or only the
 # packages named as arguments. Quiet and quick when everything is already there; safe to run
 # again and again.
 #   bash tools/install-deps.sh [PACKAGE...]
@@ -12,6 +13,7 @@ packages=(
   dpkg-dev file desktop-file-utils appstream lintian
   clang libclang-rt-14-dev valgrind
   emscripten python3 chromium
+  g++-mingw-w64-x86-64-posix googletest wine64
 )
 (($# == 0)) || packages=("$@")
 

@@ -14,7 +14,8 @@ ExternalProject_Add(sdl_build
   DOWNLOAD_COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/fetch-sdl-source.sh ${SDL_WORK_DIR}
   CONFIGURE_COMMAND <SOURCE_DIR>/configure --quiet --host=${MINGW_TRIPLET} --prefix=<INSTALL_DIR>
     ${SDL_CONFIGURE_OPTIONS} CC=${CMAKE_C_COMPILER}
-  INSTALL_COMMAND make install-hdrs install-lib
+  BUILD_COMMAND $(MAKE)
+  INSTALL_COMMAND $(MAKE) install-hdrs install-lib
     COMMAND ${CMAKE_COMMAND} -E copy <INSTALL_DIR>/bin/SDL.dll ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
   BUILD_BYPRODUCTS ${SDL_PREFIX}/lib/libSDL.dll.a ${SDL_PREFIX}/lib/libSDLmain.a
     ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/SDL.dll)
