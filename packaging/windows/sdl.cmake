@@ -1,12 +1,16 @@
 # SDL 1.2 for the Windows tree. Debian has no build of it for Windows, so its classic SDL 1.2.15
 # is built from Debian's source package with mingw-w64 (fetch-sdl-source.sh), without DirectX,
 # whose headers the source lacks, and without SDLmain's redirection of the program's output into
-# files beside it, a folder that may not be writable. SDL.dll lands beside the programs.
+# files beside it, a folder that may not be writable. Nor with threads: the game has one thread
+# and uses neither of the SDL parts that start others (sound played, timer callbacks), while
+# threaded SDL guards its event queue with a Windows mutex, two system calls at every poll, which
+# under Wine are two round trips to Wine's server. SDL.dll lands beside the programs.
 include(ExternalProject)
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 set(SDL_WORK_DIR ${CMAKE_BINARY_DIR}/sdl)
 set(SDL_PREFIX ${SDL_WORK_DIR}/install)
-set(SDL_CONFIGURE_OPTIONS --disable-static --disable-directx --disable-stdio-redirect)
+set(SDL_CONFIGURE_OPTIONS --disable-static --disable-directx --disable-stdio-redirect
+  --disable-threads)
 ExternalProject_Add(sdl_build
   PREFIX ${SDL_WORK_DIR}
   SOURCE_DIR ${SDL_WORK_DIR}/source
