@@ -12,7 +12,10 @@ rm -rf "$apt" "$work/source" "$work"/libsdl1.2_*
 mkdir -p "$apt/lists/partial" "$apt/cache/archives/partial" "$apt/sources.list.d"
 apt-get indextargets --format 'deb-src $(REPO_URI) $(RELEASE) $(COMPONENT)' \
     'Identifier: Packages' 'Origin: Debian' | sort -u >"$apt/sources.list"
-[[ -s $apt/sources.list ]] || { echo "no Debian mirror in apt's lists: run apt-get update" >&2; exit 1; }
+if [[ ! -s $apt/sources.list ]]; then
+    echo "no Debian mirror in apt's lists: run apt-get update" >&2
+    exit 1
+fi
 cat >"$apt/apt.conf" <<CONF
 Dir::Etc::SourceList "$apt/sources.list";
 Dir::Etc::SourceParts "$apt/sources.list.d";
