@@ -104,7 +104,8 @@ int main(int, char*[])
     printf("Init took: %fms\n", double(float((t1 - t0) * MILLISECONDS_PER_SECOND)));
     printf("Graphics took: %fms\n", double(float((t2 - t1) * MILLISECONDS_PER_SECOND)));
 
-    uint32_t* frame_buffer = static_cast<uint32_t*>(calloc(size_t(PICTURE_W) * PICTURE_H, sizeof(uint32_t)));
+    uint32_t* frame_buffer =
+        static_cast<uint32_t*>(calloc(size_t(PICTURE_W) * PICTURE_H, sizeof(uint32_t)));
     MainLoop loop;
     loop_start(&loop, frame_buffer);
 #ifdef __EMSCRIPTEN__
