@@ -22,7 +22,9 @@ ExternalProject_Add(sdl_build
   INSTALL_COMMAND $(MAKE) install-hdrs install-lib
     COMMAND ${CMAKE_COMMAND} -E copy <INSTALL_DIR>/bin/SDL.dll ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}
   BUILD_BYPRODUCTS ${SDL_PREFIX}/lib/libSDL.dll.a ${SDL_PREFIX}/lib/libSDLmain.a
-    ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/SDL.dll)
+    ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/SDL.dll
+  # SDL's own build talks at length and warns of its own code: its logs are shown on a failure.
+  LOG_DOWNLOAD ON LOG_CONFIGURE ON LOG_BUILD ON LOG_INSTALL ON LOG_OUTPUT_ON_FAILURE ON)
 
 # What SDL.h needs is in its own folder; its main is renamed SDL_main, which SDLmain's WinMain
 # calls (see packaging/windows/CMakeLists.txt).
