@@ -128,7 +128,8 @@ void on_resize(int32_t width, int32_t height)
     g_screen = set_video_mode(width, height);
     if (!g_screen)
     {
-        fprintf(stderr, "Could not resize the window to %d x %d: %s\n", width, height, SDL_GetError());
+        fprintf(stderr, "Could not resize the window to %d x %d: %s\n", width, height,
+                SDL_GetError());
         if (had_screen)
             g_screen = set_video_mode(previous_w, previous_h);
         if (!g_screen)
