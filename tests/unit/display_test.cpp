@@ -22,6 +22,8 @@ TEST(Display, CharactersGoToTheCursorAndNewlinesToTheLeftMargin) {
     ascii_write_str(ctx, "C");
     ascii_set_cursor(ctx, 78, 7);
     ascii_write_str(ctx, "xyz");  // the 80th character of a row ends it
+    ascii_set_cursor(ctx, 80, 2);
+    ascii_put_char(ctx, 'q');  // past the right edge: nowhere
     EXPECT_EQ(display.Rows(3, 8), "\n     AB\n  D\n  E\nC\n" + std::string(78, ' ') + "xy\n  z");
     ascii_set_cursor(ctx, INT32_MAX, -26843545);  // cell 47, in the last column 32 bits name
     ascii_put_char(ctx, 'a');
@@ -59,10 +61,13 @@ TEST(Display, EveryCodePointDecodesFromItsUtf8AndAByteThatLeadsNothingAlone) {
     }
 }
 
-TEST(Display, FormattedOutputStopsAfter3072Characters) {
+TEST(Display, FormattedOutputStopsAfter3072CharactersAndMeasuringCountsLinesAndTheWidest) {
     TestDisplay display;
     ascii_printf(display.ctx, "%s", std::string(4000, '\n').c_str());
     EXPECT_EQ(display.ctx->cursor.y, 3072);
+    const char* text = "ab\nxyz";
+    EXPECT_EQ(ascii_measure(nullptr, text, text + 6).x, 3) << "the last line the widest";
+    EXPECT_EQ(ascii_measure(nullptr, text, text + 6).y, 2);
 }
 
 // Whether every pixel of the picture is of one palette colour.

@@ -192,11 +192,17 @@ TEST_F(DailyGame, ACardNextToAMineFlashesAndTheTextUnderTheMouseSwapsItsColours)
     EXPECT_EQ(Fg(25, 2), COLOR_BLACK);
     FramesUntil(60);
     EXPECT_EQ(Fg(33, 2), COLOR_LIGHT_RED);
+    PlayAllBut(-1);
+    FramesUntil(149);
+    EXPECT_EQ(Fg(1, 23), COLOR_YELLOW) << "the win";
+    EXPECT_EQ(Bg(1, 23), COLOR_BLACK);
+    FramesUntil(150);
+    EXPECT_EQ(Fg(1, 23), COLOR_BROWN);
     Reveal(7, 0);
-    FramesUntil(89);
+    FramesUntil(209);
     EXPECT_EQ(Fg(1, 23), COLOR_MAGENTA) << "the loss";
     EXPECT_EQ(Bg(1, 23), COLOR_BLACK);
-    FramesUntil(90);
+    FramesUntil(210);
     EXPECT_EQ(Fg(1, 23), COLOR_PURPLE);
 }
 
